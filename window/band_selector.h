@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace zerapol {
+
+/// An editable drop-down whose field holds exactly what the user typed or picked. Unlike a
+/// plain editable QComboBox it completes nothing, never folds the case of typed text onto an
+/// item, and never adds what was typed to its list.
+class BandSelector : public QComboBox {
+    Q_OBJECT
+
+public:
+    BandSelector(const QString& initialText, QWidget* parent);
+
+    /// Replaces the list with the names, in order, all visible without scrolling; the field
+    /// keeps its text.
+    void setColourNames(const QStringList& names);
+
+private:
+    void showStartOfText();
+};
+
+} // namespace zerapol

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+#include "window/font_choice.h"
+
+#include <QFontDatabase>
+
+namespace zerapol {
+
+QFont chooseFont(const FontSpec& spec) {
+    const bool monospace = spec.fallback == GenericFamily::Monospace;
+    QString family;
+    for (const std::string_view face : spec.families) {
+        const QString candidate =
+            QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+        if (QFontDatabase::hasFamily(candidate)) {
+            family = candidate;
+            break;
+        }
+    }
+    if (family.isEmpty()) {
+        family = QFontDatabase::systemFont(monospace ? QFontDatabase::FixedFont
+                                                     : QFontDatabase::GeneralFont)
+                     .family();
+    }
+    QFont font(family);
+    font.setStyleHint(monospace ? QFont::TypeWriter : QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(spec.pointSize));
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+} // namespace zerapol

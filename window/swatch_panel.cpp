@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+#include "window/swatch_panel.h"
+
+#include <QPainter>
+
+namespace zerapol {
+namespace {
+constexpr QRgb kBorderColour = 0xFF404040;
+}
+
+SwatchPanel::SwatchPanel(QColor colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SwatchPanel::setColour(QColor colour) {
+    if (colour != m_colour || !m_painted) {
+        m_colour = colour;
+        m_painted = true;
+        update();
+    }
+}
+
+void SwatchPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colour);
+    if (m_painted) {
+        painter.setPen(QColor::fromRgb(kBorderColour));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace zerapol
