@@ -73,10 +73,10 @@ class DesktopSession:
                    LANG="C.UTF-8", LC_ALL="C.UTF-8")
         return env
 
-    def start(self, binary):
+    def start(self, binary, *arguments):
         """Starts the program and returns its process and its window, once shown."""
         known = set(self.windows_titled(TITLE))
-        program = subprocess.Popen([binary], env=self.environment(), stdin=subprocess.DEVNULL,
+        program = subprocess.Popen([binary, *arguments], env=self.environment(), stdin=subprocess.DEVNULL,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.programs.append(program)
 
@@ -102,6 +102,18 @@ class DesktopSession:
     def viewable(self, window_id):
         return self.x.create_resource_object("window", window_id).get_attributes().map_state \
             == X.IsViewable
+
+    def icon_sizes(self, window_id):
+        """The sizes of the icons the window offers the desktop (_NET_WM_ICON)."""
+        window = self.x.create_resource_object("window", window_id)
+        icon = window.get_full_property(self.x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+        values = list(icon.value) if icon else []
+        sizes = []
+        while len(values) >= 2:
+            width, height = values[0], values[1]
+            sizes.append((width, height))
+            values = values[2 + width * height:]
+        return sizes
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.environment(), check=True,

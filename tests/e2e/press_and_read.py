@@ -67,6 +67,8 @@ def close_and_expect_clean_exit(session, program, window):
 
 def typical_press(session, binary, screenshot):
     program, window = session.start(binary)
+    if (48, 48) not in session.icon_sizes(window):
+        raise Failure(f"the window offers icons of {session.icon_sizes(window)}, none of 48 px")
     session.focus(window)
     expect_swatches(session, window, [BACKGROUND] * 5, "the initial look")
     for band, (how, text, row, _) in enumerate(TYPICAL):
@@ -98,6 +100,13 @@ def two_independent_windows(session, binary):
     close_and_expect_clean_exit(session, first, first_window)
 
 
+def arguments_are_ignored(session, binary):
+    # Were the toolkit to see "-platform offscreen", no window would reach the X server.
+    program, window = session.start(binary, "-platform", "offscreen", "--help", "-reverse")
+    expect_swatches(session, window, [BACKGROUND] * 5, "the initial look")
+    close_and_expect_clean_exit(session, program, window)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
@@ -106,6 +115,7 @@ def main():
     scenarios = [
         ("typical press", lambda s: typical_press(s, args.binary, args.screenshot)),
         ("two independent windows", lambda s: two_independent_windows(s, args.binary)),
+        ("arguments are ignored", lambda s: arguments_are_ignored(s, args.binary)),
     ]
     failed = 0
     for name, scenario in scenarios:
