@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
 // From a click on "U redu" to the five swatches and readouts repainted, over many presses.
-// Two sets of colours alternate, so that every press changes every band.
+// Two sets of colours alternate, so that every press changes every band. With "hostile", every
+// selector holds 1 MiB of text instead (as much of it as the field takes), nothing matches,
+// and the time is from the click to the event loop being free again.
 //
-// Usage: press_bench [PRESSES]    (on whatever platform QT_QPA_PLATFORM names)
+// Usage: press_bench [PRESSES] [hostile]    (on whatever platform QT_QPA_PLATFORM names)
 #include "app/click_wiring.h"
 #include "window/resistor_form.h"
 
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -45,6 +48,7 @@ protected:
 
 int main(int argc, char* argv[]) {
     const int presses = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
+    const bool hostile = argc > 2 && std::strcmp(argv[2], "hostile") == 0;
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
     zerapol::ResistorForm form;
@@ -63,16 +67,27 @@ int main(int argc, char* argv[]) {
     std::vector<double> micros;
     micros.reserve(static_cast<std::size_t>(presses));
     QElapsedTimer clock;
+    if (hostile) {
+        const QString mebibyte(1 << 20, u'Z');
+        for (const char* name : kSelectors) {
+            form.findChild<QComboBox*>(name)->setEditText(mebibyte);
+        }
+    }
     for (int i = 0; i < presses; ++i) {
-        const auto& colours = kColours[static_cast<std::size_t>(i % 2)];
-        for (std::size_t band = 0; band < 5; ++band) {
-            form.findChild<QComboBox*>(kSelectors[band])->setEditText(colours[band]);
+        if (!hostile) {
+            const auto& colours = kColours[static_cast<std::size_t>(i % 2)];
+            for (std::size_t band = 0; band < 5; ++band) {
+                form.findChild<QComboBox*>(kSelectors[band])->setEditText(colours[band]);
+            }
         }
         QCoreApplication::processEvents();
         counter.painted = 0;
         clock.start();
         QTest::mouseClick(button, Qt::LeftButton);
-        while (counter.painted < static_cast<int>(kRepainted.size())) {
+        if (hostile) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        while (!hostile && counter.painted < static_cast<int>(kRepainted.size())) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);

@@ -100,6 +100,9 @@ def press_rows(bench):
     env = {**os.environ, "QT_QPA_PLATFORM": "offscreen"}
     rows.append(("offscreen", subprocess.run([press, "2000"], env=env, capture_output=True,
                                              text=True, timeout=300, check=True).stdout))
+    rows.append(("offscreen, 1 MiB pasted into every selector",
+                 subprocess.run([press, "500", "hostile"], env=env, capture_output=True,
+                                text=True, timeout=300, check=True).stdout))
     with DesktopSession() as session:
         rows.append(("Xvfb", subprocess.run([press, "2000"], env=session.environment(),
                                             capture_output=True, text=True, timeout=300,

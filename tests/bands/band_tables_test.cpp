@@ -101,8 +101,7 @@ TEST_P(EveryBand, MatchesOnlyTheExactText) {
         "Crna\0"s,
         "\xC5\xBDuta" /* Zuta with a caron */,
         "Zu\xCC\x81ta" /* combining accent */,
-        "Ljubi\xC4\x8D"
-        "asta",
+        "Ljubi\xC4\x8D"s + "asta" /* c with a caron */,
         "Izaberite boju",
         "Narandzasta\r",
         "Zlatna Srebrna",
