@@ -5,6 +5,7 @@
 #include "window/band_selector.h"
 #include "window/font_choice.h"
 #include "window/outline_shape.h"
+#include "window/qt_text.h"
 #include "window/swatch_panel.h"
 #include "window/system_palette.h"
 
@@ -19,10 +20,6 @@ namespace {
 
 constexpr int pixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QColor foregroundOf(const ControlSpec& spec, QRgb fallback) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/font_choice.h"
 
+#include "window/qt_text.h"
+
 #include <QFontDatabase>
 #include <QSet>
 
@@ -24,8 +26,7 @@ QFont chooseFont(const FontSpec& spec) {
     const bool monospace = spec.fallback == GenericFamily::Monospace;
     QString family;
     for (const std::string_view face : spec.families) {
-        const QString candidate =
-            QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+        const QString candidate = qtText(face);
         if (isInstalled(candidate)) {
             family = candidate;
             break;

@@ -8,6 +8,7 @@
 #include "window/control_factory.h"
 #include "window/font_choice.h"
 #include "window/form_layout.h"
+#include "window/qt_text.h"
 #include "window/swatch_panel.h"
 #include "window/system_palette.h"
 
@@ -21,10 +22,6 @@
 
 namespace zerapol {
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList colourNames(BandTable table) {
     QStringList names;
