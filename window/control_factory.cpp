@@ -22,12 +22,12 @@ constexpr int pixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-QColor foregroundOf(const ControlSpec& spec, QRgb fallback) {
-    return spec.foreground ? toQColor(*spec.foreground) : QColor::fromRgb(fallback);
+QColor foregroundOf(const ControlSpec& design, QRgb fallback) {
+    return design.foreground ? toQColor(*design.foreground) : QColor::fromRgb(fallback);
 }
 
-QWidget* createButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(qtText(spec.text), parent);
+QWidget* createButton(const ControlSpec& design, QWidget* parent) {
+    auto* button = new QPushButton(qtText(design.text), parent);
     // Outside a dialog a push button ignores Enter unless it is auto-default; being auto-default
     // here makes Enter press the button only while it has the focus, as a default button would
     // not.
@@ -37,41 +37,42 @@ QWidget* createButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(qtText(spec.text), parent);
+QWidget* createLabel(const ControlSpec& design, QWidget* parent) {
+    auto* label = new QLabel(qtText(design.text), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(spec.alignment == TextAlignment::Centre ? Qt::AlignCenter
-                                                                : Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(design.alignment == TextAlignment::Centre
+                            ? Qt::AlignCenter
+                            : Qt::AlignLeft | Qt::AlignVCenter);
     label->setFocusPolicy(Qt::NoFocus);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, foregroundOf(spec, kDefaultTextColour));
-    if (spec.background) {
-        palette.setColor(QPalette::Window, toQColor(*spec.background));
+    palette.setColor(QPalette::WindowText, foregroundOf(design, kDefaultTextColour));
+    if (design.background) {
+        palette.setColor(QPalette::Window, toQColor(*design.background));
         label->setAutoFillBackground(true);
     }
     label->setPalette(palette);
     return label;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& design, QWidget* parent) {
+    switch (design.kind) {
     case ControlKind::PushButton:
-        return createButton(spec, parent);
+        return createButton(design, parent);
     case ControlKind::SwatchPanel:
-        return new SwatchPanel(toQColor(spec.background.value_or(formSpec().background)), parent);
+        return new SwatchPanel(toQColor(design.background.value_or(formSpec().background)), parent);
     case ControlKind::Selector:
-        return new BandSelector(qtText(spec.text), parent);
+        return new BandSelector(qtText(design.text), parent);
     case ControlKind::ReadoutText:
     case ControlKind::CaptionText:
-        return createLabel(spec, parent);
+        return createLabel(design, parent);
     case ControlKind::Outline:
-        return new OutlineShape(spec.borderWidth, spec.roundedCorners,
-                                foregroundOf(spec, kDefaultLineColour), parent);
+        return new OutlineShape(design.borderWidth, design.roundedCorners,
+                                foregroundOf(design, kDefaultLineColour), parent);
     case ControlKind::Line:
-        return new LineShape(toPixels(spec.from), toPixels(spec.to), spec.borderWidth,
-                             foregroundOf(spec, kDefaultLineColour), parent);
+        return new LineShape(toPixels(design.from), toPixels(design.to), design.borderWidth,
+                             foregroundOf(design, kDefaultLineColour), parent);
     }
-    throw std::invalid_argument("control " + std::string(spec.name) + " is of no known kind");
+    throw std::invalid_argument("control " + std::string(design.name) + " is of no known kind");
 }
 
 } // namespace
@@ -84,14 +85,14 @@ QPoint toPixels(const TwipPoint& twips) {
     return QPoint(pixels(twips.x), pixels(twips.y));
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(qtText(spec.name));
-    if (spec.kind != ControlKind::Line) {
-        widget->setGeometry(toPixels(spec.bounds));
+QWidget* createControl(const ControlSpec& design, QWidget* parent) {
+    QWidget* widget = createWidget(design, parent);
+    widget->setObjectName(qtText(design.name));
+    if (design.kind != ControlKind::Line) {
+        widget->setGeometry(toPixels(design.bounds));
     }
-    if (spec.font) {
-        widget->setFont(chooseFont(*spec.font));
+    if (design.font) {
+        widget->setFont(chooseFont(*design.font));
     }
     return widget;
 }

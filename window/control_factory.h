@@ -16,6 +16,6 @@ QPoint toPixels(const TwipPoint& twips);
 
 /// Creates the widget that a control of the window description stands for, as a child of
 /// parent, named after the control, in its place, its look and its initial content.
-QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+QWidget* createControl(const ControlSpec& design, QWidget* parent);
 
 } // namespace zerapol

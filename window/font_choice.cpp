@@ -22,10 +22,10 @@ bool isInstalled(const QString& family) {
 
 } // namespace
 
-QFont chooseFont(const FontSpec& spec) {
-    const bool monospace = spec.fallback == GenericFamily::Monospace;
+QFont chooseFont(const FontSpec& wanted) {
+    const bool monospace = wanted.fallback == GenericFamily::Monospace;
     QString family;
-    for (const std::string_view face : spec.families) {
+    for (const std::string_view face : wanted.families) {
         const QString candidate = qtText(face);
         if (isInstalled(candidate)) {
             family = candidate;
@@ -39,8 +39,8 @@ QFont chooseFont(const FontSpec& spec) {
     }
     QFont font(family);
     font.setStyleHint(monospace ? QFont::TypeWriter : QFont::SansSerif);
-    font.setPixelSize(pointsToPixels(spec.pointSize));
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setPixelSize(pointsToPixels(wanted.pointSize));
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     return font;
 }
 

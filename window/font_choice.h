@@ -11,7 +11,7 @@ namespace zerapol {
 /// The font a control asks for: its first installed face, else the platform's face of the same
 /// kind. Points are converted at 96 dpi, the density the window's twips assume, so that text
 /// keeps its proportion to the controls it sits in.
-QFont chooseFont(const FontSpec& spec);
+QFont chooseFont(const FontSpec& wanted);
 
 /// Pixels of a point size at 96 dpi.
 constexpr int pointsToPixels(int points) {

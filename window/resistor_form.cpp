@@ -52,12 +52,12 @@ ResistorForm::ResistorForm(QWidget* parent) : QWidget(parent) {
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
     std::vector<QWidget*> raised;
-    for (const ControlSpec& spec : formControls()) {
-        QWidget* widget = createControl(spec, this);
+    for (const ControlSpec& design : formControls()) {
+        QWidget* widget = createControl(design, this);
         if (widget->focusPolicy() != Qt::NoFocus) {
-            focusOrder.emplace_back(spec.tabIndex, widget);
+            focusOrder.emplace_back(design.tabIndex, widget);
         }
-        if (spec.drawnAboveSiblings) {
+        if (design.drawnAboveSiblings) {
             raised.push_back(widget);
         }
     }
