@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: MIT
 // What assistive technology is told about each band, through Qt's accessibility interfaces
 // (the same ones its AT-SPI bridge reads).
-#include "tests/support/form_driver.h"
+#include "tests/support/form_test_case.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
-using zerapol::testing::FormDriver;
 using zerapol::testing::kBandNames;
 
 namespace {
@@ -21,16 +20,10 @@ QString accessibleText(QWidget* widget, QAccessible::Text kind) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public zerapol::testing::FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_driver = std::make_unique<FormDriver>();
-        QVERIFY(m_driver->show());
-    }
-    void cleanup() { m_driver.reset(); }
-
     void eachBandSaysWhatItIs_data() {
         QTest::addColumn<int>("band");
         QTest::addColumn<QString>("role");
@@ -77,9 +70,6 @@ private slots:
         unique.removeDuplicates();
         QCOMPARE(unique.size(), seen.size());
     }
-
-private:
-    std::unique_ptr<FormDriver> m_driver;
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
 // Pressing "U redu" after real input: typed, picked with the keyboard, picked with the mouse.
-#include "tests/support/form_driver.h"
+#include "tests/support/form_test_case.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-using zerapol::testing::FormDriver;
 using zerapol::testing::kWindowBackground;
 
 namespace {
@@ -39,16 +38,10 @@ const Look kTypicalLook{band(0xFF0000, "2"), band(0xC000C0, "7"), band(0x000000,
 
 Q_DECLARE_METATYPE(Input)
 
-class EvaluationTest : public QObject {
+class EvaluationTest : public zerapol::testing::FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_driver = std::make_unique<FormDriver>();
-        QVERIFY(m_driver->show());
-    }
-    void cleanup() { m_driver.reset(); }
-
     void pressShowsEachMatchingBand_data() {
         QTest::addColumn<Input>("input");
         QTest::addColumn<QStringList>("texts");
@@ -204,8 +197,6 @@ private:
             QCOMPARE(m_driver->readout(b)->text(), expected.readout);
         }
     }
-
-    std::unique_ptr<FormDriver> m_driver;
 };
 
 QTEST_MAIN(EvaluationTest)

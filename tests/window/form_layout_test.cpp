@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
 // The built window against its design: every control, its place, its look, its initial state.
-#include "tests/support/form_driver.h"
+#include "tests/support/form_test_case.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using zerapol::testing::FormDriver;
 using zerapol::testing::kWindowBackground;
 
 namespace {
@@ -59,16 +58,10 @@ const QStringList kTolerances{"Braon",      "Crvena", "Zelena", "Plava",
 
 } // namespace
 
-class FormLayoutTest : public QObject {
+class FormLayoutTest : public zerapol::testing::FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_driver = std::make_unique<FormDriver>();
-        QVERIFY(m_driver->show());
-    }
-    void cleanup() { m_driver.reset(); }
-
     void windowHasItsTitleSizeAndName() {
         zerapol::ResistorForm& form = m_driver->form();
         QCOMPARE(form.objectName(), QStringLiteral("Form1"));
@@ -290,9 +283,6 @@ private slots:
         const QSize size = m_driver->form().size();
         QCOMPARE(m_driver->pixelAt({size.width() - 3, size.height() - 3}), kWindowBackground);
     }
-
-private:
-    std::unique_ptr<FormDriver> m_driver;
 };
 
 QTEST_MAIN(FormLayoutTest)

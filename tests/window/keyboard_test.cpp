@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
 // Focus order and the keys that press, or must not press, "U redu".
-#include "tests/support/form_driver.h"
+#include "tests/support/form_test_case.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,23 +10,22 @@
 #include <QPushButton>
 #include <QTest>
 
-using zerapol::testing::FormDriver;
-
 Q_DECLARE_METATYPE(Qt::Key)
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public zerapol::testing::FormTestCase {
     Q_OBJECT
 
 private slots:
     void init() {
-        m_driver = std::make_unique<FormDriver>();
-        QVERIFY(m_driver->show());
+        FormTestCase::init();
+        if (QTest::currentTestFailed()) {
+            return;
+        }
         // A colour every band takes, so that any press shows in every readout.
         for (int band = 1; band <= 5; ++band) {
             m_driver->type(band, "Crvena");
         }
     }
-    void cleanup() { m_driver.reset(); }
 
     void tabVisitsTheSelectorsThenTheButton() {
         m_driver->selector(1)->setFocus(Qt::TabFocusReason);
@@ -90,9 +89,6 @@ private slots:
         }
         QVERIFY(!m_driver->okButton()->isDefault());
     }
-
-private:
-    std::unique_ptr<FormDriver> m_driver;
 };
 
 QTEST_MAIN(KeyboardTest)

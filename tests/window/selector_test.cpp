@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The selectors hold exactly what the user typed or picked: no completion, no case folding, no
 // items added.
-#include "tests/support/form_driver.h"
+#include "tests/support/form_test_case.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -11,18 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 
-using zerapol::testing::FormDriver;
-
-class SelectorTest : public QObject {
+class SelectorTest : public zerapol::testing::FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_driver = std::make_unique<FormDriver>();
-        QVERIFY(m_driver->show());
-    }
-    void cleanup() { m_driver.reset(); }
-
     void typedTextSurvivesEverythingButTheUser_data() {
         QTest::addColumn<int>("band");
         QTest::addColumn<QString>("text");
@@ -98,9 +90,6 @@ private slots:
             QCOMPARE(m_driver->selector(other)->currentText(), QStringLiteral("Izaberite boju"));
         }
     }
-
-private:
-    std::unique_ptr<FormDriver> m_driver;
 };
 
 QTEST_MAIN(SelectorTest)
