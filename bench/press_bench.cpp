@@ -6,8 +6,8 @@
 // and the time is from the click to the event loop being free again.
 //
 // Usage: press_bench [PRESSES] [hostile]    (on whatever platform QT_QPA_PLATFORM names)
-#include "app/click_wiring.h"
-#include "window/resistor_form.h"
+#include "app/qt/click_wiring.h"
+#include "window/qt/resistor_form.h"
 
 #include <QApplication>
 #include <QComboBox>

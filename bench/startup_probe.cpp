@@ -7,8 +7,8 @@
 // watched from outside.
 //
 // Usage: startup_probe form|empty [--stay]
-#include "app/click_wiring.h"
-#include "window/resistor_form.h"
+#include "app/qt/click_wiring.h"
+#include "window/qt/resistor_form.h"
 
 #include <QApplication>
 #include <QTimer>

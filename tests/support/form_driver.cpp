@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/form_driver.h"
 
-#include "app/click_wiring.h"
+#include "app/qt/click_wiring.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/resistor_form.h"
+#include "window/qt/resistor_form.h"
 
 #include <QColor>
 #include <QString>

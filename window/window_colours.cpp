@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/system_palette.h"
+#include "window/window_colours.h"
 
 #include <array>
 #include <stdexcept>
@@ -11,24 +11,25 @@ namespace {
 
 struct SystemColour {
     std::uint8_t index;
-    QRgb rgb;
+    Colour colour;
 };
 
+// A classic light desktop's values, fixed so that the window looks the same on every theme.
 constexpr std::array kSystemColours{
-    SystemColour{0, 0xFFD4D0C8},  // scroll bar: the readouts' background
-    SystemColour{9, 0xFFFFFFFF},  // caption text
-    SystemColour{19, 0xFFD4D0C8}, // inactive caption text: the window and the empty swatches
+    SystemColour{0, Colour::fromRgb(0xD4, 0xD0, 0xC8)},  // scroll bar: the readouts' background
+    SystemColour{9, Colour::fromRgb(0xFF, 0xFF, 0xFF)},  // caption text
+    SystemColour{19, Colour::fromRgb(0xD4, 0xD0, 0xC8)}, // inactive caption text: the window
 };
 
 } // namespace
 
-QColor toQColor(Colour colour) {
+Colour explicitColour(Colour colour) {
     if (!colour.isSystemColour()) {
-        return QColor(colour.red(), colour.green(), colour.blue());
+        return colour;
     }
     for (const SystemColour& system : kSystemColours) {
         if (system.index == colour.systemIndex()) {
-            return QColor::fromRgb(system.rgb);
+            return system.colour;
         }
     }
     throw std::invalid_argument("the window has no system colour " +

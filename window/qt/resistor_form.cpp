@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/resistor_form.h"
+#include "window/qt/resistor_form.h"
 
 #include "bands/band_tables.h"
 #include "window/band_controls.h"
-#include "window/band_selector.h"
-#include "window/control_factory.h"
-#include "window/font_choice.h"
-#include "window/form_layout.h"
-#include "window/qt_text.h"
-#include "window/swatch_panel.h"
-#include "window/system_palette.h"
+#include "window/form_description.h"
+#include "window/qt/band_selector.h"
+#include "window/qt/control_factory.h"
+#include "window/qt/font_choice.h"
+#include "window/qt/qt_colour.h"
+#include "window/qt/qt_text.h"
+#include "window/qt/swatch_panel.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "app/click_wiring.h"
-#include "window/resistor_form.h"
+#include "app/qt/click_wiring.h"
+#include "window/qt/resistor_form.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/swatch_panel.h"
+#include "window/qt/swatch_panel.h"
+
+#include "window/qt/qt_colour.h"
 
 #include <QPainter>
 
 namespace zerapol {
-namespace {
-constexpr QRgb kBorderColour = 0xFF404040;
-}
 
 SwatchPanel::SwatchPanel(QColor colour, QWidget* parent) : QWidget(parent), m_colour(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,7 +25,7 @@ void SwatchPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), m_colour);
     if (m_painted) {
-        painter.setPen(QColor::fromRgb(kBorderColour));
+        painter.setPen(toQColor(kSwatchEdgeColour));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/form_layout.h"
+#include "window/form_description.h"
 
 #include <array>
 
@@ -25,8 +25,12 @@ constexpr std::array<std::string_view, 1> kSansSerifFaces{"MS Sans Serif"};
 constexpr std::array<std::string_view, 3> kDialogFaces{"MS Sans Serif", "Liberation Sans Narrow",
                                                        "Arial Narrow"};
 
-constexpr FontSpec kButtonFont{kSansSerifFaces, GenericFamily::SansSerif, 12, 700};
-constexpr FontSpec kReadoutFont{kCourierFaces, GenericFamily::Monospace, 15, 700};
+// Central European, so that a Windows bitmap face is taken in the code page of Serbian Latin.
+constexpr std::uint8_t kCentralEuropean = 238;
+
+constexpr FontSpec kButtonFont{kSansSerifFaces, GenericFamily::SansSerif, 12, 700,
+                               kCentralEuropean};
+constexpr FontSpec kReadoutFont{kCourierFaces, GenericFamily::Monospace, 15, 700, kCentralEuropean};
 constexpr FontSpec kDialogFont{kDialogFaces, GenericFamily::SansSerif, 8, 400};
 
 constexpr std::string_view kChooseColour = "Izaberite boju";

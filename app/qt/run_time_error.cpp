@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "app/run_time_error.h"
+#include "app/qt/run_time_error.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

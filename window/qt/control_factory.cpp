@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/control_factory.h"
+#include "window/qt/control_factory.h"
 
-#include "window/band_selector.h"
-#include "window/font_choice.h"
-#include "window/outline_shape.h"
-#include "window/qt_text.h"
-#include "window/swatch_panel.h"
-#include "window/system_palette.h"
+#include "window/qt/band_selector.h"
+#include "window/qt/font_choice.h"
+#include "window/qt/outline_shape.h"
+#include "window/qt/qt_colour.h"
+#include "window/qt/qt_text.h"
+#include "window/qt/swatch_panel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,12 +18,8 @@
 namespace zerapol {
 namespace {
 
-constexpr int pixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-QColor foregroundOf(const ControlSpec& design, QRgb fallback) {
-    return design.foreground ? toQColor(*design.foreground) : QColor::fromRgb(fallback);
+QColor foregroundOf(const ControlSpec& design, Colour fallback) {
+    return toQColor(design.foreground.value_or(fallback));
 }
 
 QWidget* createButton(const ControlSpec& design, QWidget* parent) {
@@ -78,11 +74,12 @@ QWidget* createWidget(const ControlSpec& design, QWidget* parent) {
 } // namespace
 
 QRect toPixels(const TwipRect& twips) {
-    return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height));
+    return QRect(twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
+                 twipsToPixels(twips.height));
 }
 
 QPoint toPixels(const TwipPoint& twips) {
-    return QPoint(pixels(twips.x), pixels(twips.y));
+    return QPoint(twipsToPixels(twips.x), twipsToPixels(twips.y));
 }
 
 QWidget* createControl(const ControlSpec& design, QWidget* parent) {

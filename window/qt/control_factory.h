@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/form_layout.h"
+#include "window/form_description.h"
 
 #include <QRect>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // A control that fails while "U redu" runs: the bands before it keep their new look, the user
 // is told what failed, and the program ends with a failure status.
-#include "app/run_time_error.h"
+#include "app/qt/run_time_error.h"
 #include "tests/support/form_driver.h"
 #include "tests/support/stderr_capture.h"
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/font_choice.h"
+#include "window/qt/font_choice.h"
 
-#include "window/qt_text.h"
+#include "window/qt/qt_text.h"
 
 #include <QFontDatabase>
 #include <QSet>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/band_selector.h"
+#include "window/qt/band_selector.h"
 
 #include <QLineEdit>
 

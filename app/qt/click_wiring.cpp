@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "app/click_wiring.h"
+#include "app/qt/click_wiring.h"
 
-#include "app/run_time_error.h"
+#include "app/qt/run_time_error.h"
 #include "bands/evaluate.h"
-#include "window/resistor_form.h"
+#include "window/qt/resistor_form.h"
 
 #include <QPushButton>
 

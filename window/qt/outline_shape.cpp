@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-#include "window/outline_shape.h"
+#include "window/qt/outline_shape.h"
 
 #include <QPainter>
 

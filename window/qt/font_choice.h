@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/form_layout.h"
+#include "window/form_description.h"
 
 #include <QFont>
 
@@ -12,10 +12,5 @@ namespace zerapol {
 /// kind. Points are converted at 96 dpi, the density the window's twips assume, so that text
 /// keeps its proportion to the controls it sits in.
 QFont chooseFont(const FontSpec& wanted);
-
-/// Pixels of a point size at 96 dpi.
-constexpr int pointsToPixels(int points) {
-    return (points * 96 + 36) / 72;
-}
 
 } // namespace zerapol

@@ -4,6 +4,7 @@
 
 #include "bands/colour.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -11,10 +12,23 @@
 namespace zerapol {
 
 /// The window described as data: the form itself and every control on it, positioned in twips
-/// as the window was designed. Nothing else places a control.
+/// as the window was designed, with its fonts. No toolkit is named here; each rendering of the
+/// window walks this description, and nothing else places a control.
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kNoTabIndex = -1;
+
+/// The density at which the design was drawn: 15 twips to the pixel.
+inline constexpr int kDesignDpi = 96;
+
+/// Device pixels of a length in twips (1440 to the inch) at a density, rounded to the nearest.
+constexpr int twipsToPixels(int twips, int dpi = kDesignDpi) {
+    return (twips * dpi + 720) / 1440;
+}
+
+/// Device pixels of a font's point size (72 to the inch) at a density, rounded to the nearest.
+constexpr int pointsToPixels(int points, int dpi = kDesignDpi) {
+    return (points * dpi + 36) / 72;
+}
 
 enum class ControlKind {
     PushButton,  ///< a button with a caption
@@ -45,7 +59,8 @@ struct FontSpec {
     std::span<const std::string_view> families; ///< tried in order
     GenericFamily fallback;
     int pointSize;
-    int weight; ///< 400 normal, 700 bold
+    int weight;                    ///< 400 normal, 700 bold
+    std::uint8_t characterSet = 0; ///< Windows' character set; Unicode toolkits need none
 };
 
 enum class TextAlignment { Left, Centre };
