@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/run_time_error.h"
 
+#include "window/qt/qt_text.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -12,12 +14,11 @@ namespace zerapol {
 void reportRunTimeError(QWidget* window, const std::exception& error) {
     // Written straight to stderr: Qt's own logging may go to the journal instead when stderr is
     // not a terminal, and this line must be where whoever started the program looks.
-    std::fprintf(stderr, "zerapol: run-time error: %s\n", error.what());
+    std::fputs(runTimeErrorLine(error.what()).c_str(), stderr);
     std::fflush(stderr);
 
-    QMessageBox::critical(window, QStringLiteral("Greska u radu programa"),
-                          QStringLiteral("Greska u radu programa:\n%1\n\nProgram ce se zatvoriti.")
-                              .arg(QString::fromUtf8(error.what())));
+    QMessageBox::critical(window, qtText(kRunTimeErrorTitle),
+                          qtText(runTimeErrorMessage(error.what())));
     QCoreApplication::exit(kRunTimeErrorExitStatus);
 }
 

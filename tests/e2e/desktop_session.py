@@ -34,12 +34,12 @@ def wait_until(condition, what, timeout=15.0):
 
 
 class DesktopSession:
-    def __init__(self):
+    def __init__(self, screen="1024x768"):
         self.runtime = tempfile.mkdtemp(prefix="zerapol-e2e-")
         os.chmod(self.runtime, 0o700)
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)

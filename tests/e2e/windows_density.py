@@ -1,0 +1,108 @@
+# SPDX-FileCopyrightText: 2026 Zerapol developers
+# SPDX-License-Identifier: MIT
+"""Zerapol.exe at 96 and 192 dots per inch (Wine's LogPixels): the window is the same drawing,
+scaled: every control's rectangle is the design's twips at that density, within a pixel.
+
+Usage: windows_density.py WINE_RUN ZERAPOL_EXE INSPECTOR
+"""
+
+import argparse
+import subprocess
+import sys
+
+from desktop_session import Failure
+from wine_session import WineSession
+
+# The design, in twips (1440 to the inch): left, top, width, height.
+DESIGN = {
+    "Command1": (3120, 1200, 1455, 495),
+    "Picture5": (5280, 2280, 495, 1215),
+    "Picture4": (4440, 2280, 495, 1215),
+    "Picture3": (3600, 2280, 495, 1215),
+    "Picture1": (1920, 2280, 495, 1215),
+    "Combo5": (6480, 600, 1335, 315),
+    "Combo4": (4920, 600, 1335, 315),
+    "Combo3": (3360, 600, 1335, 315),
+    "Combo2": (1800, 600, 1335, 315),
+    "Combo1": (240, 600, 1335, 315),
+    "Picture2": (2760, 2280, 495, 1215),
+    "Shape4": (5040, 4200, 975, 375),
+    "Shape3": (3000, 4200, 1935, 375),
+    "Shape2": (1800, 4200, 1095, 375),
+    "Label7": (2520, 4200, 375, 375),
+    "Label6": (2160, 4200, 375, 375),
+    "Shape1": (1680, 2280, 4335, 1215),
+    "Label5": (5040, 3840, 975, 255),
+    "Label4": (3360, 3840, 1215, 255),
+    "Label3": (5040, 4200, 975, 375),
+    "Label2": (3000, 4200, 1935, 375),
+    "Label1": (1800, 4200, 375, 375),
+}
+CLIENT = (7995, 5235)
+# The leads run along y = 2880 between these x, 4 pixels wide at 96 dpi.
+LEADS = {"Line1": (1080, 1680), "Line8": (6000, 6480)}
+
+
+def set_density(session, dpi):
+    subprocess.run([session.wine_run, "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
+                    "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                   env=session.environment(), check=True, capture_output=True, timeout=60)
+
+
+def check_at(session, exe, dpi):
+    def px(twips):
+        return twips * dpi / 1440
+
+    failures = []
+    program, window = session.start_program(exe)
+    reading = session.wait_for_reading(lambda r: r.controls["Combo1"].present,
+                                       "the inspector to read Form1")
+    if reading.dpi != dpi:
+        failures.append(f"the window runs at {reading.dpi} dpi")
+    width, height = (px(t) for t in CLIENT)
+    if abs(reading.size[0] - width) > 1 or abs(reading.size[1] - height) > 1:
+        failures.append(f"client area {reading.size}, expected {width:.1f} x {height:.1f}")
+    for name, twips in DESIGN.items():
+        seen = reading.controls[name].rect
+        expected = tuple(px(t) for t in twips)
+        if any(abs(s - e) > 1 for s, e in zip(seen, expected)):
+            failures.append(f"{name} at {seen}, expected "
+                            + ", ".join(f"{e:.1f}" for e in expected))
+    for name, (x1, x2) in LEADS.items():
+        left, top, w, h = reading.controls[name].rect
+        thick = 4 * dpi / 96
+        if abs(left - px(x1)) > 1 or abs(left + w - px(x2)) > 1 or abs(h - thick) > 1 \
+                or abs(top + h / 2 - px(2880)) > 1:
+            failures.append(f"{name} at {(left, top, w, h)}")
+    session.close_window(window)
+    program.wait(timeout=20)
+    return [f"{dpi} dpi: {f}" for f in failures]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("wine_run")
+    parser.add_argument("exe")
+    parser.add_argument("inspector")
+    args = parser.parse_args()
+
+    failures = []
+    with WineSession(args.wine_run, args.inspector) as session:
+        try:
+            for dpi in (96, 192):
+                set_density(session, dpi)
+                failures += check_at(session, args.exe, dpi)
+        finally:
+            set_density(session, 96)
+    if failures:
+        raise Failure("\n".join(failures))
+    print("windows_density: all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)

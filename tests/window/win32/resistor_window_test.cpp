@@ -1,0 +1,264 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+// The native Windows Form1 against its design: every control in its place at the window's
+// density, its lists and texts, its tab order, and the band logic painting through it.
+#include "bands/evaluate.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/resistor_window.h"
+
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using zerapol::ControlError;
+using zerapol::ResistorWindow;
+
+struct Twips {
+    const char* name;
+    int left, top, width, height;
+};
+
+// The design, written out in twips (1440 to the inch).
+constexpr std::array<Twips, 22> kDesign{{
+    {"Command1", 3120, 1200, 1455, 495}, {"Picture5", 5280, 2280, 495, 1215},
+    {"Picture4", 4440, 2280, 495, 1215}, {"Picture3", 3600, 2280, 495, 1215},
+    {"Picture1", 1920, 2280, 495, 1215}, {"Combo5", 6480, 600, 1335, 315},
+    {"Combo4", 4920, 600, 1335, 315},    {"Combo3", 3360, 600, 1335, 315},
+    {"Combo2", 1800, 600, 1335, 315},    {"Combo1", 240, 600, 1335, 315},
+    {"Picture2", 2760, 2280, 495, 1215}, {"Shape4", 5040, 4200, 975, 375},
+    {"Shape3", 3000, 4200, 1935, 375},   {"Shape2", 1800, 4200, 1095, 375},
+    {"Label7", 2520, 4200, 375, 375},    {"Label6", 2160, 4200, 375, 375},
+    {"Shape1", 1680, 2280, 4335, 1215},  {"Label5", 5040, 3840, 975, 255},
+    {"Label4", 3360, 3840, 1215, 255},   {"Label3", 5040, 4200, 975, 375},
+    {"Label2", 3000, 4200, 1935, 375},   {"Label1", 1800, 4200, 375, 375},
+}};
+
+const std::vector<std::wstring> kDigits{L"Crna", L"Braon",  L"Crvena", L"Narandzasta",
+                                        L"Zuta", L"Zelena", L"Plava",  L"Ljubicasta",
+                                        L"Siva", L"Bela"};
+const std::vector<std::wstring> kMultipliers{L"Crna",   L"Braon",  L"Crvena", L"Narandzasta",
+                                             L"Zuta",   L"Zelena", L"Plava",  L"Ljubicasta",
+                                             L"Zlatna", L"Srebrna"};
+const std::vector<std::wstring> kTolerances{L"Braon",      L"Crvena", L"Zelena", L"Plava",
+                                            L"Ljubicasta", L"Siva",   L"Zlatna", L"Srebrna"};
+
+struct Band {
+    const char* selector;
+    const char* swatch;
+    const char* readout;
+};
+constexpr std::array<Band, 5> kBands{{
+    {"Combo1", "Picture1", "Label1"},
+    {"Combo2", "Picture2", "Label6"},
+    {"Combo3", "Picture3", "Label7"},
+    {"Combo4", "Picture4", "Label2"},
+    {"Combo5", "Picture5", "Label3"},
+}};
+
+constexpr COLORREF kBackground = RGB(0xD4, 0xD0, 0xC8);
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::wstring textOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class ResistorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<ResistorWindow>(GetModuleHandleW(nullptr));
+        ShowWindow(form(), SW_SHOW);
+        UpdateWindow(form());
+        pumpMessages();
+    }
+
+    HWND form() const { return m_window->handle(); }
+    HWND control(const char* name) const { return GetDlgItem(form(), zerapol::controlId(name)); }
+    int dpi() const { return static_cast<int>(GetDpiForWindow(form())); }
+
+    void setSelector(int band, const wchar_t* text) {
+        SetWindowTextW(control(kBands.at(static_cast<std::size_t>(band - 1)).selector), text);
+    }
+
+    std::wstring readout(int band) const {
+        return textOf(control(kBands.at(static_cast<std::size_t>(band - 1)).readout));
+    }
+
+    /// The colour on the screen at the middle of the band's swatch.
+    COLORREF swatchPixel(int band) {
+        UpdateWindow(form());
+        pumpMessages();
+        RECT place;
+        GetWindowRect(control(kBands.at(static_cast<std::size_t>(band - 1)).swatch), &place);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour =
+            GetPixel(screen, (place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+
+    std::unique_ptr<ResistorWindow> m_window;
+};
+
+TEST_F(ResistorWindowTest, ClientAreaAndEveryControlStandWhereTheDesignPutsThem) {
+    const double scale = dpi() / 1440.0;
+    RECT client;
+    GetClientRect(form(), &client);
+    EXPECT_NEAR(client.right, 7995 * scale, 1.0);
+    EXPECT_NEAR(client.bottom, 5235 * scale, 1.0);
+    for (const Twips& design : kDesign) {
+        SCOPED_TRACE(design.name);
+        HWND found = control(design.name);
+        ASSERT_NE(found, nullptr);
+        EXPECT_TRUE(IsWindowVisible(found));
+        RECT place;
+        GetWindowRect(found, &place);
+        MapWindowPoints(HWND_DESKTOP, form(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_NEAR(place.left, design.left * scale, 1.0);
+        EXPECT_NEAR(place.top, design.top * scale, 1.0);
+        EXPECT_NEAR(place.right - place.left, design.width * scale, 1.0);
+        EXPECT_NEAR(place.bottom - place.top, design.height * scale, 1.0);
+    }
+}
+
+TEST_F(ResistorWindowTest, TitleSelectorsAndReadoutsStartInTheirInitialLook) {
+    EXPECT_EQ(textOf(form()), L"Izracunavanje vrednosti otpornika v.1.0 by Vemitrak");
+    EXPECT_EQ(textOf(control("Command1")), L"U redu");
+    EXPECT_EQ(textOf(control("Label4")), L"Broj nula");
+    EXPECT_EQ(textOf(control("Label5")), L"Tolerancija");
+    for (int band = 1; band <= 5; ++band) {
+        SCOPED_TRACE(band);
+        EXPECT_EQ(textOf(control(kBands[static_cast<std::size_t>(band - 1)].selector)),
+                  L"Izaberite boju");
+        EXPECT_EQ(readout(band), L"");
+        EXPECT_EQ(swatchPixel(band), kBackground);
+    }
+}
+
+TEST_F(ResistorWindowTest, SelectorsOfferTheirBandsColoursInRowOrder) {
+    const std::array<const std::vector<std::wstring>*, 5> lists{&kDigits, &kDigits, &kDigits,
+                                                                &kMultipliers, &kTolerances};
+    for (std::size_t band = 0; band < 5; ++band) {
+        SCOPED_TRACE(kBands[band].selector);
+        HWND selector = control(kBands[band].selector);
+        std::vector<std::wstring> items;
+        const auto count = SendMessageW(selector, CB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) {
+            wchar_t item[64]{};
+            SendMessageW(selector, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(item));
+            items.emplace_back(item);
+        }
+        EXPECT_EQ(items, *lists[band]);
+        // Editable, and no list sorted by Windows.
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(selector, GWL_STYLE));
+        EXPECT_EQ(style & 3u, static_cast<DWORD>(CBS_DROPDOWN));
+        EXPECT_EQ(style & CBS_SORT, 0u);
+    }
+}
+
+TEST_F(ResistorWindowTest, TabMovesThroughTheSelectorsThenTheButtonAndAround) {
+    const std::vector<std::string> expected{"Combo2", "Combo3",   "Combo4",
+                                            "Combo5", "Command1", "Combo1"};
+    std::vector<std::string> seen;
+    HWND at = control("Combo1");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        at = GetNextDlgTabItem(form(), at, FALSE);
+        const zerapol::ControlSpec* design = zerapol::controlOfId(GetDlgCtrlID(at));
+        seen.emplace_back(design ? std::string(design->name) : "?");
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(ResistorWindowTest, APressPaintsTheNamedBandsAndLeavesTheOthers) {
+    setSelector(1, L"Crvena");
+    setSelector(2, L"Ljubicasta");
+    setSelector(3, L"crna");
+    setSelector(4, L"Crna");
+    setSelector(5, L"Zlatna");
+    zerapol::evaluateBands(*m_window);
+
+    EXPECT_EQ(swatchPixel(1), RGB(255, 0, 0));
+    EXPECT_EQ(swatchPixel(2), RGB(192, 0, 192));
+    EXPECT_EQ(swatchPixel(3), kBackground);
+    EXPECT_EQ(swatchPixel(4), RGB(0, 0, 0));
+    EXPECT_EQ(swatchPixel(5), RGB(211, 193, 67));
+    EXPECT_EQ(readout(1), L"2");
+    EXPECT_EQ(readout(2), L"7");
+    EXPECT_EQ(readout(3), L"");
+    EXPECT_EQ(readout(4), L"");
+    EXPECT_EQ(readout(5), L"5%");
+    EXPECT_EQ(m_window->selectorText(3), "crna");
+}
+
+struct BrokenControl {
+    const char* name;
+    bool replacedByPlainStatic;
+    int bandsDone;         // bands wholly shown before the failure
+    bool failingSwatchSet; // the failing band's swatch was painted
+    const char* message;
+};
+
+class BrokenControlTest : public ResistorWindowTest,
+                          public ::testing::WithParamInterface<BrokenControl> {};
+
+TEST_P(BrokenControlTest, StopsThePressNamingTheControlWithEarlierBandsShown) {
+    const BrokenControl& broken = GetParam();
+    for (int band = 1; band <= 5; ++band) {
+        setSelector(band, L"Crvena");
+    }
+    HWND victim = control(broken.name);
+    ASSERT_NE(victim, nullptr);
+    RECT place;
+    GetWindowRect(victim, &place);
+    MapWindowPoints(HWND_DESKTOP, form(), reinterpret_cast<POINT*>(&place), 2);
+    DestroyWindow(victim);
+    if (broken.replacedByPlainStatic) {
+        CreateWindowExW(
+            0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, form(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(zerapol::controlId(broken.name))),
+            GetModuleHandleW(nullptr), nullptr);
+    }
+
+    try {
+        zerapol::evaluateBands(*m_window);
+        FAIL() << "the press went through";
+    } catch (const ControlError& error) {
+        EXPECT_EQ(std::string(error.what()), broken.message);
+    }
+    for (int band = 1; band <= 5; ++band) {
+        SCOPED_TRACE(band);
+        if (band <= broken.bandsDone) {
+            EXPECT_EQ(readout(band), L"2");
+        }
+        if (band != broken.bandsDone + 1 || !broken.replacedByPlainStatic) {
+            const bool painted = band <= broken.bandsDone ||
+                                 (band == broken.bandsDone + 1 && broken.failingSwatchSet);
+            EXPECT_EQ(swatchPixel(band), painted ? RGB(255, 0, 0) : kBackground);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachKindOfControl, BrokenControlTest,
+    ::testing::Values(
+        BrokenControl{"Label6", false, 1, true, "control Label6 is missing from the window"},
+        BrokenControl{"Combo3", false, 2, false, "control Combo3 is missing from the window"},
+        BrokenControl{"Picture4", true, 3, false, "control Picture4 is not a swatch panel"}));
+
+} // namespace

@@ -1,0 +1,427 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+#include "window/win32/resistor_window.h"
+
+#include "bands/band_tables.h"
+#include "window/band_controls.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/drawn_controls.h"
+#include "window/win32/font_choice.h"
+#include "window/win32/wide_text.h"
+#include "window/window_colours.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <stdexcept>
+#include <vector>
+
+namespace zerapol {
+namespace {
+
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = 0;
+
+const wchar_t* windowClassOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton:
+        return WC_BUTTONW;
+    case ControlKind::Selector:
+        return WC_COMBOBOXW;
+    case ControlKind::ReadoutText:
+    case ControlKind::CaptionText:
+        return WC_STATICW;
+    case ControlKind::SwatchPanel:
+        return kSwatchClass;
+    case ControlKind::Outline:
+    case ControlKind::Line:
+        return kShapeClass;
+    }
+    return L"";
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Selector:
+        return "selector";
+    case ControlKind::SwatchPanel:
+        return "swatch panel";
+    case ControlKind::PushButton:
+        return "push button";
+    default:
+        return "text label";
+    }
+}
+
+DWORD styleOf(const ControlSpec& design) {
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (design.kind) {
+    case ControlKind::PushButton:
+        return kChild | WS_TABSTOP | BS_PUSHBUTTON;
+    case ControlKind::Selector:
+        return kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_HASSTRINGS;
+    case ControlKind::ReadoutText:
+    case ControlKind::CaptionText:
+        // One line, centred vertically like the Qt labels; "&" is shown, never a mnemonic.
+        return kChild | SS_NOPREFIX | SS_CENTERIMAGE |
+               (design.alignment == TextAlignment::Centre ? SS_CENTER : SS_LEFT);
+    default:
+        return kChild;
+    }
+}
+
+bool isSameClass(HWND control, const wchar_t* expected) {
+    wchar_t name[64];
+    const int length = GetClassNameW(control, name, 64);
+    return length > 0 && CompareStringOrdinal(name, length, expected, -1, TRUE) == CSTR_EQUAL;
+}
+
+BandTable tableOfSelector(std::string_view selector) {
+    for (const BandControls& band : bandControls()) {
+        if (band.selector == selector) {
+            return tableForBand(band.band);
+        }
+    }
+    throw std::invalid_argument("selector " + std::string(selector) + " belongs to no band");
+}
+
+int heightOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return place.bottom - place.top;
+}
+
+// A drop-down's field is as tall as its font asks, and how much of that is border differs
+// between versions of the control (Wine reads back more than it was given): the height asked
+// for is corrected until the field measures as the description's.
+void fitSelectorField(HWND selector, int height) {
+    auto asked = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int error = height - heightOf(selector);
+        if (error == 0) {
+            return;
+        }
+        asked = std::max(1, asked + error);
+        SendMessageW(selector, CB_SETITEMHEIGHT, WPARAM(-1), asked);
+    }
+}
+
+RECT pixelsOf(const TwipRect& twips, int dpi) {
+    const int left = twipsToPixels(twips.left, dpi);
+    const int top = twipsToPixels(twips.top, dpi);
+    return {left, top, left + twipsToPixels(twips.width, dpi),
+            top + twipsToPixels(twips.height, dpi)};
+}
+
+RECT pixelsOfLine(const ControlSpec& line, int dpi) {
+    // A horizontal or vertical line, its width split on either side of it as a pen would be.
+    const int width = std::max(1, MulDiv(line.borderWidth, dpi, kDesignDpi));
+    const int half = width / 2;
+    const int x1 = twipsToPixels(std::min(line.from.x, line.to.x), dpi);
+    const int x2 = twipsToPixels(std::max(line.from.x, line.to.x), dpi);
+    const int y1 = twipsToPixels(std::min(line.from.y, line.to.y), dpi);
+    const int y2 = twipsToPixels(std::max(line.from.y, line.to.y), dpi);
+    if (y1 == y2) {
+        return {x1, y1 - half, x2, y1 - half + width};
+    }
+    return {x1 - half, y1, x1 - half + width, y2};
+}
+
+} // namespace
+
+ResistorWindow::ResistorWindow(HINSTANCE instance) {
+    registerDrawnControlClasses(instance);
+    WNDCLASSEXW formClass{};
+    formClass.cbSize = sizeof formClass;
+    formClass.lpfnWndProc = windowProcedure;
+    formClass.hInstance = instance;
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    formClass.lpszClassName = kFormClass;
+    if (!RegisterClassExW(&formClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw std::runtime_error("Windows refused the window class of the form");
+    }
+    const FormSpec& form = formSpec();
+    CreateWindowExW(kFormExStyle, kFormClass, toWide(form.title).c_str(), kFormStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (m_window == nullptr) {
+        throw std::runtime_error("Windows refused to create the window");
+    }
+    createControls();
+    stackControls();
+    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    layOut(dpi);
+    fitClientArea(dpi);
+}
+
+ResistorWindow::~ResistorWindow() {
+    if (m_window != nullptr) {
+        DestroyWindow(m_window);
+    }
+}
+
+void ResistorWindow::onClick(std::string_view button, std::function<void()> handler) {
+    control(button, ControlKind::PushButton);
+    m_clickHandlers[controlId(button)] = std::move(handler);
+}
+
+void ResistorWindow::onError(std::function<void(const std::exception&)> handler) {
+    m_errorHandler = std::move(handler);
+}
+
+void ResistorWindow::onDestroyed(std::function<void()> handler) {
+    m_destroyedHandler = std::move(handler);
+}
+
+void ResistorWindow::createControls() {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_window, GWLP_HINSTANCE));
+    const std::span<const ControlSpec> controls = formControls();
+    for (const ControlSpec& design : controls) {
+        const int id = controlId(design.name);
+        HWND created = nullptr;
+        if (design.kind == ControlKind::SwatchPanel) {
+            created = createDrawnControl(kSwatchClass, m_window, id,
+                                         design.background.value_or(formSpec().background));
+        } else if (design.kind == ControlKind::Outline || design.kind == ControlKind::Line) {
+            created = createDrawnControl(kShapeClass, m_window, id,
+                                         design.foreground.value_or(kDefaultLineColour));
+        } else {
+            created = CreateWindowExW(0, windowClassOf(design.kind), toWide(design.text).c_str(),
+                                      styleOf(design), 0, 0, 0, 0, m_window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                                      nullptr);
+        }
+        if (created == nullptr) {
+            throw std::runtime_error("Windows refused to create control " +
+                                     std::string(design.name));
+        }
+        if (design.kind == ControlKind::Selector) {
+            for (const ColourRow& row : tableOfSelector(design.name)) {
+                SendMessageW(created, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(toWide(row.name).c_str()));
+            }
+            SendMessageW(created, CB_SETMINVISIBLE,
+                         static_cast<WPARAM>(tableOfSelector(design.name).size()), 0);
+            SetWindowTextW(created, toWide(design.text).c_str());
+        }
+    }
+}
+
+void ResistorWindow::stackControls() {
+    // Windows draws overlapping siblings and moves the focus by the same stacking order. The
+    // controls that take the focus overlap nothing, so they go on top in tab order; below them
+    // come the frames that must show over what they frame, then the rest, the later created
+    // above the earlier as in the description.
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& design : formControls()) {
+        order.push_back(&design);
+    }
+    const auto rank = [](const ControlSpec* design) {
+        if (design->tabIndex != kNoTabIndex &&
+            (design->kind == ControlKind::PushButton || design->kind == ControlKind::Selector)) {
+            return 0;
+        }
+        return design->drawnAboveSiblings ? 1 : 2;
+    };
+    std::reverse(order.begin(), order.end());
+    std::stable_sort(order.begin(), order.end(), [&](const ControlSpec* a, const ControlSpec* b) {
+        if (rank(a) != rank(b)) {
+            return rank(a) < rank(b);
+        }
+        return rank(a) == 0 && a->tabIndex < b->tabIndex;
+    });
+    for (const ControlSpec* design : order) {
+        SetWindowPos(GetDlgItem(m_window, controlId(design->name)), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void ResistorWindow::layOut(int dpi) {
+    m_fonts.clear();
+    const auto fontOf = [&](const FontSpec& spec) {
+        auto& font = m_fonts[&spec];
+        if (!font) {
+            font = createFont(spec, dpi);
+        }
+        return font.get();
+    };
+    for (const ControlSpec& design : formControls()) {
+        HWND control = GetDlgItem(m_window, controlId(design.name));
+        if (control == nullptr) {
+            continue;
+        }
+        const RECT place = design.kind == ControlKind::Line ? pixelsOfLine(design, dpi)
+                                                            : pixelsOf(design.bounds, dpi);
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        SendMessageW(
+            control, WM_SETFONT,
+            reinterpret_cast<WPARAM>(fontOf(design.font ? *design.font : *formSpec().font)), FALSE);
+        if (design.kind == ControlKind::Selector) {
+            // A drop-down's height is its field and its open list together.
+            const auto rows = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+            const auto item = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0));
+            MoveWindow(control, place.left, place.top, width, height + rows * item + 2, FALSE);
+            fitSelectorField(control, height);
+        } else {
+            MoveWindow(control, place.left, place.top, width, height, FALSE);
+        }
+        if (design.kind == ControlKind::Outline) {
+            cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
+                         design.roundedCorners);
+        }
+    }
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void ResistorWindow::fitClientArea(int dpi) {
+    const FormSpec& form = formSpec();
+    RECT frame{0, 0, twipsToPixels(form.clientWidth, dpi), twipsToPixels(form.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, kFormExStyle, static_cast<UINT>(dpi));
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND ResistorWindow::control(std::string_view name, ControlKind kind) const {
+    HWND found = GetDlgItem(m_window, controlId(name));
+    if (found == nullptr) {
+        throw ControlError("control " + std::string(name) + " is missing from the window");
+    }
+    if (!isSameClass(found, windowClassOf(kind))) {
+        throw ControlError("control " + std::string(name) + " is not a " + kindName(kind));
+    }
+    return found;
+}
+
+std::string ResistorWindow::selectorText(int band) {
+    HWND selector = control(controlsOfBand(band).selector, ControlKind::Selector);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(selector)) + 1, L'\0');
+    const int length = GetWindowTextW(selector, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(0, length)));
+    return toUtf8(text);
+}
+
+void ResistorWindow::setSwatchColour(int band, Colour colour) {
+    paintSwatch(control(controlsOfBand(band).swatch, ControlKind::SwatchPanel), colour);
+}
+
+void ResistorWindow::setReadoutText(int band, std::string_view text) {
+    const std::string_view name = controlsOfBand(band).readout;
+    if (!SetWindowTextW(control(name, ControlKind::ReadoutText), toWide(text).c_str())) {
+        throw ControlError("control " + std::string(name) + " did not take its text");
+    }
+}
+
+HBRUSH ResistorWindow::brushOf(Colour colour) {
+    const COLORREF rgb = toColorRef(colour);
+    auto& brush = m_brushes[rgb];
+    if (!brush) {
+        brush.reset(CreateSolidBrush(rgb));
+    }
+    return brush.get();
+}
+
+LRESULT ResistorWindow::colourStatic(HDC dc, HWND control) {
+    const ControlSpec* design = controlOfId(GetDlgCtrlID(control));
+    const Colour background =
+        design && design->background ? *design->background : formSpec().background;
+    const Colour text = design && design->foreground ? *design->foreground : kDefaultTextColour;
+    SetTextColor(dc, toColorRef(text));
+    SetBkColor(dc, toColorRef(background));
+    SetBkMode(dc, OPAQUE);
+    return reinterpret_cast<LRESULT>(brushOf(background));
+}
+
+void ResistorWindow::handleCommand(int id, int notification) {
+    // Enter reaches a window that is not a dialog as IDOK, whatever has the focus; it presses a
+    // button only while that button has the focus, as Escape (IDCANCEL) presses nothing.
+    if (id == IDOK) {
+        id = GetDlgCtrlID(GetFocus());
+        if (!m_clickHandlers.contains(id)) {
+            return;
+        }
+    } else if (notification != BN_CLICKED) {
+        return;
+    }
+    if (const auto handler = m_clickHandlers.find(id); handler != m_clickHandlers.end()) {
+        handler->second();
+    }
+}
+
+LRESULT CALLBACK ResistorWindow::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<ResistorWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ResistorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        if (self->m_errorHandler) {
+            self->m_errorHandler(error);
+        }
+        return 0;
+    }
+}
+
+LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        handleCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+        auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, toColorRef(kFieldTextColour));
+        SetBkColor(dc, toColorRef(kFieldColour));
+        return reinterpret_cast<LRESULT>(brushOf(kFieldColour));
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(brushOf(formSpec().background));
+    case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(m_window, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brushOf(formSpec().background));
+        return 1;
+    }
+    case WM_ACTIVATE:
+        // Like a dialog, the window gives the focus back to the control that had it, or at
+        // first to the first control in tab order.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focusBeforeDeactivation = GetFocus();
+        } else {
+            HWND target = m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)
+                              ? m_focusBeforeDeactivation
+                              : GetNextDlgTabItem(m_window, nullptr, FALSE);
+            if (target != nullptr) {
+                SetFocus(target);
+            }
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        layOut(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_NCDESTROY: {
+        m_window = nullptr;
+        if (m_destroyedHandler) {
+            m_destroyedHandler();
+        }
+        return 0;
+    }
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+} // namespace zerapol
