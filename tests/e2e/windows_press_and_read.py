@@ -131,10 +131,13 @@ def near_misses_and_enter(form):
     form.press_ok()
     form.expect(painted, texts, "near misses left their bands as they were")
 
-    # Enter in a selector is no press of "U redu".
+    # Enter or Escape in a selector is no press of "U redu", and Escape closes nothing.
     form.type(2, "Bela")
     form.session.keys("Return")
     form.expect(painted, texts, "Enter in a selector pressed nothing")
+    form.session.keys("Escape")
+    form.expect(painted, texts, "Escape in a selector pressed nothing")
+    check(form.refresh().controls["Combo3"].present, "Escape closed the window")
     form.press_ok()
     painted[2], texts[2] = 0xFFFFFF, "9"
     form.expect(painted, texts, "the press after Enter")

@@ -135,6 +135,28 @@ TEST_F(ResistorWindowTest, ClientAreaAndEveryControlStandWhereTheDesignPutsThem)
     }
 }
 
+TEST_F(ResistorWindowTest, ResizingOrMaximisingMovesNothing) {
+    std::vector<RECT> before;
+    for (const Twips& design : kDesign) {
+        RECT place;
+        GetWindowRect(control(design.name), &place);
+        MapWindowPoints(HWND_DESKTOP, form(), reinterpret_cast<POINT*>(&place), 2);
+        before.push_back(place);
+    }
+    for (const int show : {SW_MAXIMIZE, SW_RESTORE}) {
+        ShowWindow(form(), show);
+        SetWindowPos(form(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+        pumpMessages();
+        for (std::size_t i = 0; i < kDesign.size(); ++i) {
+            SCOPED_TRACE(kDesign[i].name);
+            RECT place;
+            GetWindowRect(control(kDesign[i].name), &place);
+            MapWindowPoints(HWND_DESKTOP, form(), reinterpret_cast<POINT*>(&place), 2);
+            EXPECT_TRUE(EqualRect(&place, &before[i]));
+        }
+    }
+}
+
 TEST_F(ResistorWindowTest, TitleSelectorsAndReadoutsStartInTheirInitialLook) {
     EXPECT_EQ(textOf(form()), L"Izracunavanje vrednosti otpornika v.1.0 by Vemitrak");
     EXPECT_EQ(textOf(control("Command1")), L"U redu");
