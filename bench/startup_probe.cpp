@@ -1,24 +1,45 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-// Start-up measured from inside, for a platform with no screen to watch from outside
-// (offscreen): builds either Form1 exactly as the program does or, as the baseline, one empty
-// QWidget of the same size, and prints the CLOCK_MONOTONIC time at which its first frame has
-// been painted. With --stay it prints nothing and runs until its window is closed, to be
-// watched from outside.
+// Start-up measured from inside: builds one window, shows it, and as soon as its first frame
+// has been painted prints the CLOCK_MONOTONIC time and the process's peak resident memory so
+// far, then quits through QCoreApplication::quit() (where callgrind can be told to count up
+// to). The windows:
+//   form   Form1 exactly as the program starts it (set-up, icon, wiring)
+//   empty  one empty QWidget of the same size
+//   label  one QLabel with a line of text
+//   floor  one QLabel and five editable QComboBox of ten items: what any window with this
+//          window's controls pays
+// With --stay it prints nothing and runs until its window is closed, to be watched from
+// outside.
 //
-// Usage: startup_probe form|empty [--stay]
+// Usage: startup_probe form|empty|label|floor [--stay]
+#include "app/qt/application_setup.h"
 #include "app/qt/click_wiring.h"
 #include "window/qt/resistor_form.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
 #include <memory>
+#include <string>
 
 namespace {
+
+long peakResidentKib() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
 
 class FirstPaintWatch : public QObject {
 public:
@@ -32,8 +53,8 @@ protected:
             QTimer::singleShot(0, watched, [] {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %lld.%09ld\n", static_cast<long long>(now.tv_sec),
-                            now.tv_nsec);
+                std::printf("first-paint %lld.%09ld\npeak-kib %ld\n",
+                            static_cast<long long>(now.tv_sec), now.tv_nsec, peakResidentKib());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
@@ -45,26 +66,43 @@ private:
     bool m_seen = false;
 };
 
+std::unique_ptr<QWidget> toyWindow(const std::string& kind) {
+    auto window = std::make_unique<QWidget>();
+    window->resize(533, 349);
+    window->setWindowTitle(QStringLiteral("baseline"));
+    if (kind == "label" || kind == "floor") {
+        auto* label = new QLabel(QStringLiteral("Izracunavanje vrednosti"), window.get());
+        label->move(10, 10);
+    }
+    if (kind == "floor") {
+        for (int i = 0; i < 5; ++i) {
+            auto* combo = new QComboBox(window.get());
+            combo->setEditable(true);
+            for (int item = 0; item < 10; ++item) {
+                combo->addItem(QStringLiteral("Boja %1").arg(item));
+            }
+            combo->setGeometry(16 + 104 * i, 40, 89, 21);
+        }
+    }
+    return window;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool form = argc > 1 && std::strcmp(argv[1], "form") == 0;
+    const std::string kind = argc > 1 ? argv[1] : "form";
     const bool stay = argc > 2 && std::strcmp(argv[2], "--stay") == 0;
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
 
     std::unique_ptr<QWidget> window;
-    if (form) {
+    if (kind == "form") {
+        zerapol::setUpApplication();
         auto resistorForm = std::make_unique<zerapol::ResistorForm>();
         zerapol::wireEvaluation(*resistorForm);
         window = std::move(resistorForm);
     } else {
-        window = std::make_unique<QWidget>();
-        window->resize(533, 349);
-        window->setWindowTitle(QStringLiteral("baseline"));
-        std::printf("window-colour %06X\n",
-                    QApplication::palette().window().color().rgb() & 0xFFFFFFu);
-        std::fflush(stdout);
+        window = toyWindow(kind);
     }
     FirstPaintWatch watch;
     if (!stay) {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
+#include "app/qt/application_setup.h"
 #include "app/qt/click_wiring.h"
 #include "window/qt/resistor_form.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int, char* argv[]) {
     // The program takes no command line: not even Qt's own options reach the toolkit.
@@ -13,14 +13,7 @@ int main(int, char* argv[]) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     QApplication app(toolkitArgc, toolkitArgv);
-    QApplication::setApplicationName(QStringLiteral("zerapol"));
-    QApplication::setApplicationVersion(QStringLiteral(ZERAPOL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZERAPOL_APP_ID));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
-    }
-    QApplication::setWindowIcon(icon);
+    zerapol::setUpApplication();
 
     zerapol::ResistorForm form;
     zerapol::wireEvaluation(form);

@@ -7,7 +7,9 @@
 namespace zerapol {
 
 BandSelector::BandSelector(const QString& initialText, QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // Editable through a line edit of its own: setEditable(true) would also build the list's
+    // popup and size the box now, where a first showing of the list can do it later.
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setFocusPolicy(Qt::StrongFocus);
     // The completer that setEditable() installs fills in "Zuta" for a typed "Z".

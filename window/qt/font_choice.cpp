@@ -33,12 +33,14 @@ QFont chooseFont(const FontSpec& wanted) {
         }
     }
     if (family.isEmpty()) {
+        // None of the design's faces is installed: the platform's face of the same kind, by
+        // name. (A style hint would say the same, and make Qt look up fallback faces for the
+        // font at every start.)
         family = QFontDatabase::systemFont(monospace ? QFontDatabase::FixedFont
                                                      : QFontDatabase::GeneralFont)
                      .family();
     }
     QFont font(family);
-    font.setStyleHint(monospace ? QFont::TypeWriter : QFont::SansSerif);
     font.setPixelSize(pointsToPixels(wanted.pointSize));
     font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     return font;

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 // A control that fails while "U redu" runs: the bands before it keep their new look, the user
 // is told what failed, and the program ends with a failure status.
-#include "app/qt/run_time_error.h"
 #include "tests/support/form_driver.h"
 #include "tests/support/stderr_capture.h"
 
@@ -61,8 +60,12 @@ private slots:
             }
         });
         answer.start();
-        // Should the report never end the event loop, this ends it with a status of its own.
-        QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(99); });
+        // Should the report never end the event loop, this ends it with a status of its own;
+        // it goes with this row, and cannot end a later row's loop.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        watchdog.start(20000);
         QTimer::singleShot(0, this, [&] { driver.pressOk(); });
 
         int status = 0;
@@ -73,7 +76,7 @@ private slots:
             errorOutput = capture.text();
         }
 
-        QCOMPARE(status, zerapol::kRunTimeErrorExitStatus);
+        QCOMPARE(status, 1);
         QVERIFY(messageWasModal);
         QVERIFY2(shownMessage.contains(broken), qPrintable(shownMessage));
         QVERIFY2(QString::fromStdString(errorOutput).contains(broken), errorOutput.c_str());

@@ -133,6 +133,31 @@ private slots:
         expectLook(kTypicalLook);
     }
 
+    void paintedBandKeepsADarkEdge_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour");
+        // The colours closest to the window's background need the edge most.
+        QTest::newRow("white") << "Bela" << QColor(255, 255, 255);
+        QTest::newRow("grey") << "Siva" << QColor(192, 192, 192);
+        QTest::newRow("red") << "Crvena" << QColor(255, 0, 0);
+    }
+    void paintedBandKeepsADarkEdge() {
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        m_driver->type(1, name);
+        m_driver->pressOk();
+        const QRect bounds = m_driver->swatch(1)->geometry();
+        const int middle = bounds.center().y();
+        const QColor edge(0x40, 0x40, 0x40);
+        QCOMPARE(m_driver->pixelAt({bounds.left(), middle}), edge);
+        QCOMPARE(m_driver->pixelAt({bounds.right(), middle}), edge);
+        QCOMPARE(m_driver->pixelAt({bounds.left() + 1, middle}), colour);
+        QCOMPARE(m_driver->pixelAt({bounds.right() - 1, middle}), colour);
+        // Outside the swatch the body shows the window's background again.
+        QCOMPARE(m_driver->pixelAt({bounds.left() - 1, middle}), kWindowBackground);
+        QCOMPARE(m_driver->pixelAt({bounds.right() + 1, middle}), kWindowBackground);
+    }
+
     void readoutTextStaysCentredWhateverItsLength_data() {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");

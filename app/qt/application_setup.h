@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Zerapol developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace zerapol {
+
+/// Names the running application for the desktop (name, version, desktop entry) and gives its
+/// windows the program's icon. Call once the QApplication exists.
+void setUpApplication();
+
+} // namespace zerapol
