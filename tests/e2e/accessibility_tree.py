@@ -14,7 +14,7 @@ os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 import pyatspi  # noqa: E402  (after the environment the program inherits)
 
 from desktop_session import DesktopSession, Failure, wait_until  # noqa: E402
-from press_and_read import OK_BUTTON, type_into  # noqa: E402
+from press_and_read import OK_BUTTON, SWATCH_CENTRES, type_into  # noqa: E402
 
 # Band role, the text typed into its selector, and what its readout then shows.
 BANDS = (
@@ -67,9 +67,19 @@ def main():
     with DesktopSession() as session:
         program, window = session.start(binary)
         session.focus(window)
-        for band, (_, colour, _) in enumerate(BANDS):
+        # The first band is typed straight away, without a click: the field that has the
+        # focus when the window opens takes the first keystroke in place of its text.
+        session.type(BANDS[0][1])
+        for band, (_, colour, _) in enumerate(BANDS[1:], start=1):
             type_into(session, window, band, colour)
         session.click(window, *OK_BUTTON)
+        try:
+            wait_until(lambda: session.pixel(window, *SWATCH_CENTRES[0]) == 0xFF0000,
+                       "the first band, typed without a click, to be painted red")
+        except Failure as failure:
+            print("FAIL", failure)
+            print("0 passed, 1 failed")
+            return 1
         app = wait_until(lambda: application(program.pid), "the program on the AT-SPI bus")
         problems = []
 

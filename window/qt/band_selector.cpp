@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/band_selector.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace zerapol {
@@ -29,6 +30,16 @@ void BandSelector::setColourNames(const QStringList& names) {
     setCurrentIndex(-1);
     setEditText(text);
     showStartOfText();
+}
+
+void BandSelector::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    // The field that has the focus when the window opens or comes back selects all its text,
+    // as Qt does for Tab and as the platform the design comes from does: the first key typed
+    // replaces "Izaberite boju" rather than going in before it. A click keeps Qt's caret.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::OtherFocusReason) {
+        lineEdit()->selectAll();
+    }
 }
 
 void BandSelector::showStartOfText() {

@@ -20,6 +20,9 @@ public:
     /// keeps its text.
     void setColourNames(const QStringList& names);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     void showStartOfText();
 };
