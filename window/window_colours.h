@@ -26,4 +26,13 @@ inline constexpr Colour kSwatchEdgeColour = Colour::fromRgb(0x40, 0x40, 0x40);
 inline constexpr Colour kFieldColour = Colour::fromRgb(0xFF, 0xFF, 0xFF);
 inline constexpr Colour kFieldTextColour = Colour::fromRgb(0, 0, 0);
 
+/// The button's face and caption, and what is chosen in a field or a list.
+inline constexpr Colour kButtonFaceColour = Colour::fromRgb(0xD4, 0xD0, 0xC8);
+inline constexpr Colour kButtonTextColour = Colour::fromRgb(0, 0, 0);
+inline constexpr Colour kHighlightColour = Colour::fromRgb(0x0A, 0x24, 0x6A);
+inline constexpr Colour kHighlightedTextColour = Colour::fromRgb(0xFF, 0xFF, 0xFF);
+
+/// Text of a control that cannot be used now.
+inline constexpr Colour kDisabledTextColour = Colour::fromRgb(0x80, 0x80, 0x80);
+
 } // namespace zerapol

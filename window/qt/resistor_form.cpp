@@ -13,7 +13,7 @@
 #include "window/qt/swatch_panel.h"
 
 #include <QLabel>
-#include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <string>
@@ -22,6 +22,27 @@
 
 namespace zerapol {
 namespace {
+
+// The window's fixed light colours for every role a style paints with, whatever the desktop's
+// theme: the selectors, their lists and the button keep the platform's shapes, not its colours.
+QPalette lightPalette() {
+    QPalette palette(toQColor(kButtonFaceColour), toQColor(formSpec().background));
+    palette.setColor(QPalette::WindowText, toQColor(kDefaultTextColour));
+    palette.setColor(QPalette::Base, toQColor(kFieldColour));
+    palette.setColor(QPalette::AlternateBase, toQColor(kFieldColour));
+    palette.setColor(QPalette::Text, toQColor(kFieldTextColour));
+    palette.setColor(QPalette::ButtonText, toQColor(kButtonTextColour));
+    palette.setColor(QPalette::Highlight, toQColor(kHighlightColour));
+    palette.setColor(QPalette::HighlightedText, toQColor(kHighlightedTextColour));
+    palette.setColor(QPalette::ToolTipBase, toQColor(kFieldColour));
+    palette.setColor(QPalette::ToolTipText, toQColor(kFieldTextColour));
+    palette.setColor(QPalette::PlaceholderText, toQColor(kDisabledTextColour));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, toQColor(kDisabledTextColour));
+    }
+    return palette;
+}
 
 QStringList colourNames(BandTable table) {
     QStringList names;
@@ -48,6 +69,8 @@ ResistorForm::ResistorForm(QWidget* parent) : QWidget(parent) {
     setObjectName(qtText(form.name));
     setWindowTitle(qtText(form.title));
     setFont(chooseFont(*form.font));
+    setPalette(lightPalette());
+    setAutoFillBackground(true);
     resize(toPixels(TwipRect{0, 0, form.clientWidth, form.clientHeight}).size());
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
@@ -106,12 +129,6 @@ void ResistorForm::setSwatchColour(int band, Colour colour) {
 
 void ResistorForm::setReadoutText(int band, std::string_view text) {
     control<QLabel>(controlsOfBand(band).readout).setText(qtText(text));
-}
-
-void ResistorForm::paintEvent(QPaintEvent*) {
-    // The background is painted rather than set in the palette, which every child would
-    // inherit: the selectors and the button keep the platform's own look.
-    QPainter(this).fillRect(rect(), toQColor(formSpec().background));
 }
 
 } // namespace zerapol

@@ -22,9 +22,6 @@ public:
     void setSwatchColour(int band, Colour colour) override;
     void setReadoutText(int band, std::string_view text) override;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     template <typename Control> Control& control(std::string_view name) const;
 };
