@@ -143,6 +143,15 @@ class DesktopSession:
         subprocess.run(["import", "-window", str(window), path], env=self.environment(),
                        check=True, timeout=30)
 
+    def screenshot_of_area(self, window_id, path):
+        """What the screen shows where the window is, lists and menus open over it included."""
+        window = self.x.create_resource_object("window", window_id)
+        geometry = window.get_geometry()
+        origin = window.translate_coords(self.x.screen().root, 0, 0)
+        crop = f"{geometry.width}x{geometry.height}+{-origin.x}+{-origin.y}"
+        subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path],
+                       env=self.environment(), check=True, timeout=30)
+
     def close_window(self, window_id):
         """What a window manager does when the title bar's close button is clicked."""
         window = self.x.create_resource_object("window", window_id)

@@ -8,6 +8,7 @@ Usage: press_and_read.py ZERAPOL_BINARY [--screenshot PATH]
 
 import argparse
 import sys
+import time
 
 from desktop_session import DesktopSession, Failure, wait_until
 
@@ -81,7 +82,12 @@ def typical_press(session, binary, screenshot):
     session.click(window, *OK_BUTTON)
     expect_swatches(session, window, [colour for *_, colour in TYPICAL], "the look after the press")
     if screenshot:
-        session.screenshot(window, screenshot)
+        # With the multiplier's list open over the window, to show its colour chips.
+        session.click(window, SELECTOR_LEFTS[3] + 30, 50)
+        session.keys("alt+Down")
+        time.sleep(0.5)
+        session.screenshot_of_area(window, screenshot)
+        session.keys("Escape")
     close_and_expect_clean_exit(session, program, window)
 
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/band_selector.h"
 
+#include "window/qt/colour_chip_delegate.h"
+
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -22,14 +24,25 @@ BandSelector::BandSelector(const QString& initialText, QWidget* parent) : QCombo
     showStartOfText();
 }
 
-void BandSelector::setColourNames(const QStringList& names) {
+void BandSelector::setItems(const QList<Item>& items) {
     const QString text = currentText();
     clear();
-    addItems(names);
-    setMaxVisibleItems(static_cast<int>(names.size()));
+    for (const Item& item : items) {
+        addItem(item.name);
+        setItemData(count() - 1, item.colour, ColourChipDelegate::kChipColourRole);
+    }
+    setMaxVisibleItems(static_cast<int>(items.size()));
     setCurrentIndex(-1);
     setEditText(text);
     showStartOfText();
+}
+
+void BandSelector::showPopup() {
+    // The list and its delegate are made when the list is first shown, not at start-up.
+    if (qobject_cast<ColourChipDelegate*>(itemDelegate()) == nullptr) {
+        setItemDelegate(new ColourChipDelegate(this));
+    }
+    QComboBox::showPopup();
 }
 
 void BandSelector::focusInEvent(QFocusEvent* event) {

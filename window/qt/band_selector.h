@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QComboBox>
-#include <QStringList>
+#include <QList>
+#include <QString>
 
 namespace zerapol {
 
@@ -16,9 +18,17 @@ class BandSelector : public QComboBox {
 public:
     BandSelector(const QString& initialText, QWidget* parent);
 
-    /// Replaces the list with the names, in order, all visible without scrolling; the field
+    /// One item of the list: a colour's name and the colour its chip shows.
+    struct Item {
+        QString name;
+        QColor colour;
+    };
+
+    /// Replaces the list with the items, in order, all visible without scrolling; the field
     /// keeps its text.
-    void setColourNames(const QStringList& names);
+    void setItems(const QList<Item>& items);
+
+    void showPopup() override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

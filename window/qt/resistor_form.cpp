@@ -44,12 +44,12 @@ QPalette lightPalette() {
     return palette;
 }
 
-QStringList colourNames(BandTable table) {
-    QStringList names;
+QList<BandSelector::Item> listItems(BandTable table) {
+    QList<BandSelector::Item> items;
     for (const ColourRow& row : table) {
-        names << qtText(row.name);
+        items.append({qtText(row.name), toQColor(row.swatch)});
     }
-    return names;
+    return items;
 }
 
 template <typename Control> const char* kindName() {
@@ -96,7 +96,7 @@ ResistorForm::ResistorForm(QWidget* parent) : QWidget(parent) {
     for (const BandControls& band : bandControls()) {
         const QString role = qtText(band.role);
         auto& selector = control<BandSelector>(band.selector);
-        selector.setColourNames(colourNames(tableForBand(band.band)));
+        selector.setItems(listItems(tableForBand(band.band)));
         // A combo box's accessible name is its current text and a label's replaces its visible
         // text, so the band's role goes into the description there.
         selector.setAccessibleDescription(role + QStringLiteral(", boja trake"));

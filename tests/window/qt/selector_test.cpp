@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The selectors hold exactly what the user typed or picked: no completion, no case folding, no
 // items added.
+#include "tests/support/expected_band_tables.h"
 #include "tests/support/form_test_case.h"
 
 #include <QAbstractItemView>
@@ -79,6 +80,51 @@ private slots:
         QCOMPARE(combo->lineEdit()->text(), QStringLiteral("Ze"));
         QVERIFY(!combo->lineEdit()->hasSelectedText());
         QVERIFY(!combo->view()->isVisible());
+    }
+
+    void openListShowsEachColoursChipInRowOrder_data() {
+        QTest::addColumn<int>("band");
+        QTest::newRow("digits") << 1;
+        QTest::newRow("multiplier") << 4;
+        QTest::newRow("tolerance") << 5;
+    }
+    void openListShowsEachColoursChipInRowOrder() {
+        QFETCH(int, band);
+        QComboBox* combo = m_driver->selector(band);
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        const QImage image = list->viewport()->grab().toImage();
+        const QColor edge(0x40, 0x40, 0x40);
+        const auto& expected = zerapol::testing::expectedFor(band);
+        QCOMPARE(combo->count(), static_cast<int>(expected.size()));
+        for (int row = 0; row < combo->count(); ++row) {
+            const auto& want = expected[static_cast<std::size_t>(row)];
+            const QColor colour(static_cast<int>(want.word & 0xFF),
+                                static_cast<int>(want.word >> 8 & 0xFF),
+                                static_cast<int>(want.word >> 16 & 0xFF));
+            // Along the middle of the row from its left: the chip's dark edge, its colour
+            // inside, the dark edge again, and then the name.
+            const QRect item = list->visualRect(list->model()->index(row, 0));
+            const int y = item.center().y();
+            int x = item.left();
+            while (x < item.left() + 40 && image.pixelColor(x, y) != edge) {
+                ++x;
+            }
+            QVERIFY2(x < item.left() + 40, qPrintable("no chip before " + combo->itemText(row)));
+            const int left = x;
+            while (image.pixelColor(x, y) == edge) {
+                ++x;
+            }
+            QCOMPARE(image.pixelColor(x, y), colour);
+            while (image.pixelColor(x, y) == colour) {
+                ++x;
+            }
+            QCOMPARE(image.pixelColor(x, y), edge);
+            QVERIFY2(x - left >= 6, qPrintable("a chip too small before " + combo->itemText(row)));
+            QCOMPARE(combo->itemText(row), QString::fromStdString(want.name));
+        }
+        combo->hidePopup();
     }
 
     void editingOneSelectorLeavesTheOthersAlone() {
