@@ -58,7 +58,10 @@ DWORD styleOf(const ControlSpec& design) {
     case ControlKind::PushButton:
         return kChild | WS_TABSTOP | BS_PUSHBUTTON;
     case ControlKind::Selector:
-        return kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_HASSTRINGS;
+        // The list is drawn here, to put a chip of its colour before each name; the items keep
+        // their strings, so reading and picking them is as for any drop-down.
+        return kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_HASSTRINGS |
+               CBS_OWNERDRAWFIXED;
     case ControlKind::ReadoutText:
     case ControlKind::CaptionText:
         // One line, centred vertically like the Qt labels; "&" is shown, never a mnemonic.
@@ -258,7 +261,8 @@ void ResistorWindow::layOut(int dpi) {
         if (design.kind == ControlKind::Selector) {
             // A drop-down's height is its field and its open list together.
             const auto rows = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
-            const auto item = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0));
+            const int item = listItemHeight(dpi);
+            SendMessageW(control, CB_SETITEMHEIGHT, 0, item);
             MoveWindow(control, place.left, place.top, width, height + rows * item + 2, FALSE);
             fitSelectorField(control, height);
         } else {
@@ -308,6 +312,40 @@ void ResistorWindow::setReadoutText(int band, std::string_view text) {
     if (!SetWindowTextW(control(name, ControlKind::ReadoutText), toWide(text).c_str())) {
         throw ControlError("control " + std::string(name) + " did not take its text");
     }
+}
+
+void ResistorWindow::drawListItem(const DRAWITEMSTRUCT& item) {
+    const ControlSpec* design = controlOfId(static_cast<int>(item.CtlID));
+    if (design == nullptr || design->kind != ControlKind::Selector) {
+        return;
+    }
+    const bool chosen = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, brushOf(chosen ? kHighlightColour : kFieldColour));
+    const BandTable rows = tableOfSelector(design->name);
+    if (item.itemID >= rows.size()) {
+        return;
+    }
+    const ColourRow& row = rows[item.itemID];
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    const int chip = std::max(4, height - 4);
+    const int gap = (height - chip) / 2;
+    const RECT square{item.rcItem.left + gap + 1, item.rcItem.top + gap,
+                      item.rcItem.left + gap + 1 + chip, item.rcItem.top + gap + chip};
+    FillRect(item.hDC, &square, brushOf(row.swatch));
+    FrameRect(item.hDC, &square, brushOf(kSwatchEdgeColour));
+    RECT text = item.rcItem;
+    text.left = square.right + 2 * gap + 2;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, toColorRef(chosen ? kHighlightedTextColour : kFieldTextColour));
+    DrawTextW(item.hDC, toWide(row.name).c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+int ResistorWindow::listItemHeight(int dpi) {
+    return pointsToPixels(formSpec().font->pointSize, dpi) + MulDiv(4, dpi, kDesignDpi);
 }
 
 HBRUSH ResistorWindow::brushOf(Colour colour) {
@@ -373,6 +411,15 @@ LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
         handleCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        item->itemHeight =
+            static_cast<UINT>(listItemHeight(static_cast<int>(GetDpiForWindow(m_window))));
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        drawListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLOREDIT:

@@ -55,6 +55,8 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void handleCommand(int id, int notification);
     LRESULT colourStatic(HDC dc, HWND control);
+    void drawListItem(const DRAWITEMSTRUCT& item);
+    static int listItemHeight(int dpi);
     void createControls();
     void stackControls();
     void layOut(int dpi);

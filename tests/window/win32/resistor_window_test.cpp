@@ -3,6 +3,7 @@
 // The native Windows Form1 against its design: every control in its place at the window's
 // density, its lists and texts, its tab order, and the band logic painting through it.
 #include "bands/evaluate.h"
+#include "tests/support/expected_band_tables.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/resistor_window.h"
 
@@ -191,6 +192,57 @@ TEST_F(ResistorWindowTest, SelectorsOfferTheirBandsColoursInRowOrder) {
         EXPECT_EQ(style & 3u, static_cast<DWORD>(CBS_DROPDOWN));
         EXPECT_EQ(style & CBS_SORT, 0u);
     }
+}
+
+TEST_F(ResistorWindowTest, OpenListShowsEachColoursChipInRowOrder) {
+    const COLORREF edge = RGB(0x40, 0x40, 0x40);
+    for (const int band : {1, 4, 5}) {
+        SCOPED_TRACE(band);
+        HWND selector = control(kBands[static_cast<std::size_t>(band - 1)].selector);
+        SendMessageW(selector, CB_SHOWDROPDOWN, TRUE, 0);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(selector, &info));
+        UpdateWindow(info.hwndList);
+        pumpMessages();
+        HDC screen = GetDC(nullptr);
+        const auto& expected = zerapol::testing::expectedFor(band);
+        for (std::size_t row = 0; row < expected.size(); ++row) {
+            SCOPED_TRACE(expected[row].name);
+            RECT item;
+            SendMessageW(info.hwndList, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+            MapWindowPoints(info.hwndList, HWND_DESKTOP, reinterpret_cast<POINT*>(&item), 2);
+            // Along the middle of the row from its left: the chip's dark edge, its colour
+            // inside, the dark edge again.
+            const int y = (item.top + item.bottom) / 2;
+            int x = item.left;
+            while (x < item.left + 40 && GetPixel(screen, x, y) != edge) {
+                ++x;
+            }
+            ASSERT_LT(x, item.left + 40) << "no chip";
+            const int left = x;
+            while (GetPixel(screen, x, y) == edge) {
+                ++x;
+            }
+            const COLORREF colour = expected[row].word;
+            EXPECT_EQ(GetPixel(screen, x, y), colour);
+            while (GetPixel(screen, x, y) == colour) {
+                ++x;
+            }
+            EXPECT_EQ(GetPixel(screen, x, y), edge);
+            EXPECT_GE(x - left, 6);
+        }
+        ReleaseDC(nullptr, screen);
+        SendMessageW(selector, CB_SHOWDROPDOWN, FALSE, 0);
+        pumpMessages();
+    }
+}
+
+TEST_F(ResistorWindowTest, PickingFromTheListPutsExactlyTheName) {
+    HWND selector = control("Combo5");
+    SendMessageW(selector, CB_SETCURSEL, 6, 0);
+    EXPECT_EQ(textOf(selector), L"Zlatna");
+    EXPECT_EQ(m_window->selectorText(5), "Zlatna");
 }
 
 TEST_F(ResistorWindowTest, TabMovesThroughTheSelectorsThenTheButtonAndAround) {
