@@ -20,4 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the binary's libraries do not pull in: Qt only recommends its platform plugins, and the
 # window's faces (Liberation Mono for Courier, Liberation Sans Narrow for the dialog text).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's Wayland platform plugin, so that the window runs natively on a Wayland desktop (and at
+# all on one without X).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -22,6 +22,9 @@ names=$(sed -e 's/([^)]*)//g' -e 's/[[:space:]]//g' <<<"$depends" | tr ',|' '\n\
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
     grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+grep -qw "qt6-wayland" <<<"$recommends" || fail "Recommends lacks qt6-wayland"
 [ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || fail "version is $(dpkg-deb -f "$deb" Version)"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
