@@ -34,7 +34,7 @@ def wait_until(condition, what, timeout=15.0):
 
 
 class DesktopSession:
-    def __init__(self, screen="1024x768"):
+    def __init__(self, screen="1024x768", **environment):
         self.runtime = tempfile.mkdtemp(prefix="zerapol-e2e-")
         os.chmod(self.runtime, 0o700)
         read_end, write_end = os.pipe()
@@ -50,6 +50,7 @@ class DesktopSession:
         self.name = f":{number}"
         self.x = display.Display(self.name)
         self.programs = []
+        self.extra_environment = environment
 
     def close(self):
         for program in self.programs:
@@ -71,6 +72,7 @@ class DesktopSession:
         env = dict(os.environ)
         env.update(DISPLAY=self.name, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=self.runtime,
                    LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        env.update(self.extra_environment)
         return env
 
     def start(self, binary, *arguments):

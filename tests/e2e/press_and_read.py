@@ -113,6 +113,29 @@ def arguments_are_ignored(session, binary):
     close_and_expect_clean_exit(session, program, window)
 
 
+def twice_the_scale(session, binary):
+    """On a high-density screen: the same window, twice as large, painted as crisply."""
+    program, window = session.start(binary)
+    geometry = session.x.create_resource_object("window", window).get_geometry()
+    if (geometry.width, geometry.height) != (1066, 698):
+        raise Failure(f"the window is {geometry.width} x {geometry.height}, not 1066 x 698")
+    session.focus(window)
+    session.click(window, 2 * (SELECTOR_LEFTS[0] + 30), 2 * 50)
+    session.keys("ctrl+a")
+    session.type("Crvena")
+    session.click(window, 2 * OK_BUTTON[0], 2 * OK_BUTTON[1])
+    x, y = SWATCH_CENTRES[0]
+    wait_until(lambda: session.pixel(window, 2 * x, 2 * y) == 0xFF0000,
+               "the first band painted red at twice the scale")
+    # The body's top edge, two device pixels and more of it, over the painted band.
+    for dy in (0, 1, 2, 3):
+        if session.pixel(window, 2 * x, 2 * 152 + dy) != 0x000000:
+            raise Failure(f"the body's top edge is missing {dy} pixels below its top")
+    if session.pixel(window, 2 * x, 2 * 152 - 1) != BACKGROUND:
+        raise Failure("something is drawn above the body")
+    close_and_expect_clean_exit(session, program, window)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
@@ -122,10 +145,12 @@ def main():
         ("typical press", lambda s: typical_press(s, args.binary, args.screenshot)),
         ("two independent windows", lambda s: two_independent_windows(s, args.binary)),
         ("arguments are ignored", lambda s: arguments_are_ignored(s, args.binary)),
+        ("twice the scale", lambda s: twice_the_scale(s, args.binary)),
     ]
+    sessions = {"twice the scale": lambda: DesktopSession("1600x1200", QT_SCALE_FACTOR="2")}
     failed = 0
     for name, scenario in scenarios:
-        with DesktopSession() as session:
+        with sessions.get(name, DesktopSession)() as session:
             try:
                 scenario(session)
                 print(f"PASS {name}")

@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zerapol developers
 # SPDX-License-Identifier: MIT
-"""Zerapol.exe at 96 and 192 dots per inch (Wine's LogPixels): the window is the same drawing,
-scaled: every control's rectangle is the design's twips at that density, within a pixel.
+"""Zerapol.exe at 96, 120, 144 and 192 dots per inch (Wine's LogPixels): the window is the same
+drawing, scaled: every control's rectangle is the design's twips at that density, within a
+pixel.
 
 Usage: windows_density.py WINE_RUN ZERAPOL_EXE INSPECTOR
 """
@@ -89,7 +90,7 @@ def main():
     failures = []
     with WineSession(args.wine_run, args.inspector) as session:
         try:
-            for dpi in (96, 192):
+            for dpi in (96, 120, 144, 192):
                 set_density(session, dpi)
                 failures += check_at(session, args.exe, dpi)
         finally:

@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/outline_shape.h"
 
+#include "window/qt/device_pixels.h"
+
 #include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
 
 namespace zerapol {
 namespace {
@@ -23,20 +28,26 @@ OutlineShape::OutlineShape(int borderWidth, bool roundedCorners, QColor colour, 
 
 void OutlineShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QPen pen(m_colour, m_borderWidth);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
+    const DevicePixels pixels(*this);
+    const QRect outer = pixels.covered();
+    const int border = pixels.thickness(m_borderWidth);
+    const QRect inner = outer.adjusted(border, border, -border, -border);
+    QPainterPath outline;
+    outline.setFillRule(Qt::OddEvenFill);
     if (m_roundedCorners) {
-        // The pen is centred on the path: inset it by half its width to keep it inside.
+        // The border is the ring between two rounded rectangles whose straight sides lie on
+        // whole device pixels; only the corners are smoothed.
         painter.setRenderHint(QPainter::Antialiasing);
-        const qreal inset = m_borderWidth / 2.0;
-        const QRectF body = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-        const qreal radius = body.height() / 6.0;
-        painter.drawRoundedRect(body, radius, radius);
+        const QRectF body = pixels.toLogical(outer);
+        const qreal radius = (body.height() - m_borderWidth) / 6.0 + m_borderWidth / 2.0;
+        const qreal innerRadius = std::max(0.0, radius - m_borderWidth);
+        outline.addRoundedRect(body, radius, radius);
+        outline.addRoundedRect(pixels.toLogical(inner), innerRadius, innerRadius);
     } else {
-        const int inset = m_borderWidth / 2;
-        painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
+        outline.addRect(pixels.toLogical(outer));
+        outline.addRect(pixels.toLogical(inner));
     }
+    painter.fillPath(outline, m_colour);
 }
 
 LineShape::LineShape(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)

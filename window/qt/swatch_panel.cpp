@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/swatch_panel.h"
 
+#include "window/qt/device_pixels.h"
 #include "window/qt/qt_colour.h"
 
 #include <QPainter>
@@ -23,11 +24,17 @@ void SwatchPanel::setColour(QColor colour) {
 
 void SwatchPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), m_colour);
-    if (m_painted) {
-        painter.setPen(toQColor(kSwatchEdgeColour));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const DevicePixels pixels(*this);
+    const QRect whole = pixels.covered();
+    if (!m_painted) {
+        painter.fillRect(pixels.toLogical(whole), m_colour);
+        return;
     }
+    // The edge in whole device pixels, the band's colour only inside it: nothing of the colour
+    // can show beyond the edge at any scale.
+    const int edge = pixels.thickness(1);
+    painter.fillRect(pixels.toLogical(whole), toQColor(kSwatchEdgeColour));
+    painter.fillRect(pixels.toLogical(whole.adjusted(edge, edge, -edge, -edge)), m_colour);
 }
 
 } // namespace zerapol
