@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
-// Start-up measured from inside: builds one window, shows it, and as soon as its first frame
-// has been painted prints the CLOCK_MONOTONIC time and the process's peak resident memory so
-// far, then quits through QCoreApplication::quit() (where callgrind can be told to count up
-// to). The windows:
+// Start-up measured from inside: builds one window, shows it, and as soon as its first
+// complete frame has been painted (the window and every widget shown in it) prints the
+// CLOCK_MONOTONIC time and the process's peak resident memory so far, then quits through
+// QCoreApplication::quit() (where callgrind can be told to count up to). The windows:
 //   form   Form1 exactly as the program starts it (set-up, icon, wiring)
 //   empty  one empty QWidget of the same size
 //   label  one QLabel with a line of text
@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QSet>
 #include <QTimer>
 
 #include <cstdio>
@@ -41,29 +42,45 @@ long peakResidentKib() {
     return -1;
 }
 
-class FirstPaintWatch : public QObject {
+// Waits for the first complete frame: the window and every widget visible in it painted at
+// least once. Qt may paint a window before some of its children, so the window's own first
+// paint is not the mark.
+class FirstFrameWatch : public QObject {
 public:
-    using QObject::QObject;
+    explicit FirstFrameWatch(QWidget& window) : m_window(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            // The frame is painted once this event has been handled; report right after it.
-            QTimer::singleShot(0, watched, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("first-paint %lld.%09ld\npeak-kib %ld\n",
-                            static_cast<long long>(now.tv_sec), now.tv_nsec, peakResidentKib());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+        if (event->type() == QEvent::Paint && !m_reported) {
+            m_painted.insert(watched);
+            // The frame is painted once this event has been handled; look right after it.
+            QTimer::singleShot(0, this, [this] { reportWhenComplete(); });
         }
         return false;
     }
 
 private:
-    bool m_seen = false;
+    void reportWhenComplete() {
+        if (m_reported || !m_painted.contains(&m_window)) {
+            return;
+        }
+        for (QWidget* child : m_window.findChildren<QWidget*>()) {
+            if (child->isVisible() && !child->isWindow() && !m_painted.contains(child)) {
+                return;
+            }
+        }
+        m_reported = true;
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("first-paint %lld.%09ld\npeak-kib %ld\n", static_cast<long long>(now.tv_sec),
+                    now.tv_nsec, peakResidentKib());
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    }
+
+    QWidget& m_window;
+    QSet<QObject*> m_painted;
+    bool m_reported = false;
 };
 
 std::unique_ptr<QWidget> toyWindow(const std::string& kind) {
@@ -104,9 +121,9 @@ int main(int argc, char* argv[]) {
     } else {
         window = toyWindow(kind);
     }
-    FirstPaintWatch watch;
+    FirstFrameWatch watch(*window);
     if (!stay) {
-        window->installEventFilter(&watch);
+        app.installEventFilter(&watch);
     }
     window->show();
     return QApplication::exec();
