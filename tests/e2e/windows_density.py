@@ -9,10 +9,9 @@ Usage: windows_density.py WINE_RUN ZERAPOL_EXE INSPECTOR
 
 import argparse
 import subprocess
-import sys
 
 from desktop_session import Failure
-from wine_session import WineSession
+from wine_session import WineSession, run_checks
 
 # The design, in twips (1440 to the inch): left, top, width, height.
 DESIGN = {
@@ -47,7 +46,8 @@ LEADS = {"Line1": (1080, 1680), "Line8": (6000, 6480)}
 def set_density(session, dpi):
     subprocess.run([session.wine_run, "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
                     "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
-                   env=session.environment(), check=True, capture_output=True, timeout=60)
+                   env=session.environment(), check=True, stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
 
 
 def check_at(session, exe, dpi):
@@ -102,8 +102,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_checks(main)

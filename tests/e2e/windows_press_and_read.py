@@ -8,10 +8,9 @@ Usage: windows_press_and_read.py WINE_RUN ZERAPOL_EXE INSPECTOR [--screenshot PA
 """
 
 import argparse
-import sys
 
 from desktop_session import Failure, wait_until
-from wine_session import WineSession
+from wine_session import WineSession, run_checks
 
 BACKGROUND = 0xD4D0C8
 SELECTORS = ("Combo1", "Combo2", "Combo3", "Combo4", "Combo5")
@@ -174,8 +173,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_checks(main)

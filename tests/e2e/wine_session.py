@@ -7,6 +7,7 @@ Wine's own services would outlive the test and hold its output open.
 """
 
 import subprocess
+import sys
 
 from desktop_session import DesktopSession, Failure, wait_until
 
@@ -61,6 +62,15 @@ class FormReading:
         x = left + (width // 2 if dx is None else dx)
         y = top + (height // 2 if dy is None else dy)
         return self.origin[0] + x, self.origin[1] + y
+
+
+def run_checks(main):
+    """Runs a test's main and exits with its status; a Failure is reported and exits 1."""
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
 
 
 class WineSession(DesktopSession):

@@ -3,9 +3,9 @@
 #include "window/win32/drawn_controls.h"
 
 #include "window/win32/gdi_objects.h"
+#include "window/win32/window_class.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace zerapol {
 namespace {
@@ -75,23 +75,11 @@ LRESULT CALLBACK shapeProcedure(HWND shape, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = name;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Windows refused a window class of the form");
-    }
-}
-
 } // namespace
 
 void registerDrawnControlClasses(HINSTANCE instance) {
-    registerClass(instance, kSwatchClass, swatchProcedure);
-    registerClass(instance, kShapeClass, shapeProcedure);
+    registerWindowClass(instance, kSwatchClass, swatchProcedure);
+    registerWindowClass(instance, kShapeClass, shapeProcedure);
 }
 
 HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, Colour colour) {

@@ -20,7 +20,7 @@ inline constexpr wchar_t kSwatchClass[] = L"ZerapolSwatch";
 /// pass through it to what is beneath.
 inline constexpr wchar_t kShapeClass[] = L"ZerapolShape";
 
-/// Registers both classes for the module, once; throws std::runtime_error if Windows refuses.
+/// Registers both classes for the module; throws std::runtime_error if Windows refuses.
 void registerDrawnControlClasses(HINSTANCE instance);
 
 /// Creates a swatch panel or a shape in a colour (system colours resolved), at no size yet.

@@ -8,6 +8,7 @@
 #include "window/win32/drawn_controls.h"
 #include "window/win32/font_choice.h"
 #include "window/win32/wide_text.h"
+#include "window/win32/window_class.h"
 #include "window/window_colours.h"
 
 #include <algorithm>
@@ -133,15 +134,7 @@ RECT pixelsOfLine(const ControlSpec& line, int dpi) {
 
 ResistorWindow::ResistorWindow(HINSTANCE instance) {
     registerDrawnControlClasses(instance);
-    WNDCLASSEXW formClass{};
-    formClass.cbSize = sizeof formClass;
-    formClass.lpfnWndProc = windowProcedure;
-    formClass.hInstance = instance;
-    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    formClass.lpszClassName = kFormClass;
-    if (!RegisterClassExW(&formClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Windows refused the window class of the form");
-    }
+    registerWindowClass(instance, kFormClass, windowProcedure);
     const FormSpec& form = formSpec();
     CreateWindowExW(kFormExStyle, kFormClass, toWide(form.title).c_str(), kFormStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
