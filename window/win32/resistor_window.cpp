@@ -232,10 +232,10 @@ void ResistorWindow::stackControls() {
 
 void ResistorWindow::layOut(int dpi) {
     m_fonts.clear();
-    const auto fontOf = [&](const FontSpec& spec) {
-        auto& font = m_fonts[&spec];
+    const auto fontOf = [&](const FontSpec& wanted) {
+        auto& font = m_fonts[&wanted];
         if (!font) {
-            font = createFont(spec, dpi);
+            font = createFont(wanted, dpi);
         }
         return font.get();
     };
