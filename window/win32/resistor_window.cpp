@@ -231,9 +231,10 @@ void ResistorWindow::stackControls() {
 }
 
 void ResistorWindow::layOut(int dpi) {
-    m_fonts.clear();
+    // The fonts of the new density; the old ones stay alive until every control has let go.
+    std::map<const FontSpec*, FontObject> fonts;
     const auto fontOf = [&](const FontSpec& wanted) {
-        auto& font = m_fonts[&wanted];
+        auto& font = fonts[&wanted];
         if (!font) {
             font = createFont(wanted, dpi);
         }
@@ -266,6 +267,7 @@ void ResistorWindow::layOut(int dpi) {
                          design.roundedCorners);
         }
     }
+    m_fonts = std::move(fonts);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
