@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/drawn_controls.h"
 
+#include "window/form_description.h"
 #include "window/win32/gdi_objects.h"
 #include "window/win32/window_class.h"
 
@@ -22,9 +23,10 @@ COLORREF fillOf(LONG_PTR state) {
     return static_cast<COLORREF>(state & 0xFFFFFFFF);
 }
 
+// The stock DC brush takes any colour, so painting creates no GDI object.
 void fill(HDC dc, const RECT& area, COLORREF colour) {
-    const BrushObject brush(CreateSolidBrush(colour));
-    FillRect(dc, &area, brush.get());
+    SetDCBrushColor(dc, colour);
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,15 +39,14 @@ LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARA
         RECT area;
         GetClientRect(swatch, &area);
         const LONG_PTR state = stateOf(swatch);
-        fill(dc, area, fillOf(state));
         if (state & kPaintedFlag) {
-            const int edge = std::max(1, MulDiv(1, static_cast<int>(GetDpiForWindow(swatch)), 96));
-            const BrushObject edgeBrush(CreateSolidBrush(toColorRef(kSwatchEdgeColour)));
-            for (int i = 0; i < edge; ++i) {
-                const RECT ring{area.left + i, area.top + i, area.right - i, area.bottom - i};
-                FrameRect(dc, &ring, edgeBrush.get());
-            }
+            // The edge first, the band's colour only inside it.
+            const int edge =
+                std::max(1, MulDiv(1, static_cast<int>(GetDpiForWindow(swatch)), kDesignDpi));
+            fill(dc, area, toColorRef(kSwatchEdgeColour));
+            InflateRect(&area, -edge, -edge);
         }
+        fill(dc, area, fillOf(state));
         EndPaint(swatch, &paint);
         return 0;
     }

@@ -279,6 +279,25 @@ TEST_F(ResistorWindowTest, APressPaintsTheNamedBandsAndLeavesTheOthers) {
     EXPECT_EQ(m_window->selectorText(3), "crna");
 }
 
+TEST_F(ResistorWindowTest, APaintedBandKeepsADarkEdge) {
+    // White is the band that would vanish into a light window without its edge.
+    setSelector(1, L"Bela");
+    zerapol::evaluateBands(*m_window);
+    swatchPixel(1); // paints the window
+    RECT place;
+    GetWindowRect(control("Picture1"), &place);
+    const int middle = (place.top + place.bottom) / 2;
+    HDC screen = GetDC(nullptr);
+    const COLORREF edge = RGB(0x40, 0x40, 0x40);
+    EXPECT_EQ(GetPixel(screen, place.left, middle), edge);
+    EXPECT_EQ(GetPixel(screen, place.right - 1, middle), edge);
+    EXPECT_EQ(GetPixel(screen, place.left + 1, middle), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(screen, place.right - 2, middle), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(screen, place.left - 1, middle), kBackground);
+    EXPECT_EQ(GetPixel(screen, place.right, middle), kBackground);
+    ReleaseDC(nullptr, screen);
+}
+
 struct BrokenControl {
     const char* name;
     bool replacedByPlainStatic;
