@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -296,6 +297,86 @@ TEST_F(ResistorWindowTest, APaintedBandKeepsADarkEdge) {
     EXPECT_EQ(GetPixel(screen, place.left - 1, middle), kBackground);
     EXPECT_EQ(GetPixel(screen, place.right, middle), kBackground);
     ReleaseDC(nullptr, screen);
+}
+
+/// The colour on the screen at a point of a control: dx and dy count from its left and top
+/// edges, or from its right and bottom ones when negative (-1 is the last column or row).
+COLORREF pixelOf(HWND control, int dx, int dy) {
+    RECT place;
+    GetWindowRect(control, &place);
+    const int x = dx >= 0 ? place.left + dx : place.right + dx;
+    const int y = dy >= 0 ? place.top + dy : place.bottom + dy;
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST_F(ResistorWindowTest, ReadoutFramesStayOnTopOfTheReadoutsAfterAPress) {
+    // Every readout gets a text, so every one of them is painted again.
+    const std::array<const wchar_t*, 5> names{L"Crvena", L"Ljubicasta", L"Crna", L"Zuta",
+                                              L"Zlatna"};
+    for (int band = 1; band <= 5; ++band) {
+        setSelector(band, names.at(static_cast<std::size_t>(band - 1)));
+    }
+    zerapol::evaluateBands(*m_window);
+    swatchPixel(1); // paints the window
+    const COLORREF black = RGB(0, 0, 0);
+    for (const char* frame : {"Shape2", "Shape3", "Shape4"}) {
+        SCOPED_TRACE(frame);
+        RECT place;
+        GetWindowRect(control(frame), &place);
+        const int halfWidth = (place.right - place.left) / 2;
+        const int halfHeight = (place.bottom - place.top) / 2;
+        EXPECT_EQ(pixelOf(control(frame), 0, halfHeight), black) << "left edge";
+        EXPECT_EQ(pixelOf(control(frame), -1, halfHeight), black) << "right edge";
+        EXPECT_EQ(pixelOf(control(frame), halfWidth, 0), black) << "top edge";
+        EXPECT_EQ(pixelOf(control(frame), halfWidth, -1), black) << "bottom edge";
+    }
+}
+
+TEST_F(ResistorWindowTest, TheBodyHasRoundedCorners) {
+    HWND body = control("Shape1");
+    swatchPixel(1); // paints the window
+    for (const auto& [dx, dy] : {std::pair{0, 0}, {-1, 0}, {0, -1}, {-1, -1}}) {
+        SCOPED_TRACE(::testing::Message() << "corner " << dx << ", " << dy);
+        EXPECT_EQ(pixelOf(body, dx, dy), kBackground);
+    }
+    // Its edges are there, between the first two bands where nothing covers them.
+    const int betweenBands = MulDiv((1920 + 495 + 2760) / 2 - 1680, dpi(), 1440);
+    EXPECT_EQ(pixelOf(body, betweenBands, 0), RGB(0, 0, 0)) << "top edge";
+    EXPECT_EQ(pixelOf(body, betweenBands, -1), RGB(0, 0, 0)) << "bottom edge";
+}
+
+struct DesignedFont {
+    const char* control;
+    int points;
+    LONG weight;
+    bool fixedPitch;
+};
+
+TEST_F(ResistorWindowTest, ReadoutsAndTheButtonHaveTheirBoldCentralEuropeanFonts) {
+    // Bold Courier, 15 pt, for the readouts; bold "MS Sans Serif", 12 pt, for the button.
+    constexpr std::array<DesignedFont, 6> designed{{
+        {"Label1", 15, 700, true},
+        {"Label6", 15, 700, true},
+        {"Label7", 15, 700, true},
+        {"Label2", 15, 700, true},
+        {"Label3", 15, 700, true},
+        {"Command1", 12, 700, false},
+    }};
+    for (const DesignedFont& wanted : designed) {
+        SCOPED_TRACE(wanted.control);
+        auto* font =
+            reinterpret_cast<HFONT>(SendMessageW(control(wanted.control), WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        LOGFONTW described{};
+        ASSERT_EQ(GetObjectW(font, sizeof(described), &described), sizeof(described));
+        EXPECT_EQ(described.lfWeight, wanted.weight);
+        EXPECT_EQ(described.lfCharSet, EASTEUROPE_CHARSET);
+        EXPECT_EQ(described.lfHeight, -MulDiv(wanted.points, dpi(), 72));
+        EXPECT_EQ((described.lfPitchAndFamily & 3) == FIXED_PITCH, wanted.fixedPitch);
+    }
 }
 
 struct BrokenControl {
