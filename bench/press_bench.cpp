@@ -6,6 +6,7 @@
 // and the time is from the click to the event loop being free again.
 //
 // Usage: press_bench [PRESSES] [hostile]    (on whatever platform QT_QPA_PLATFORM names)
+#include "app/qt/application_setup.h"
 #include "app/qt/click_wiring.h"
 #include "window/qt/resistor_form.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     const bool hostile = argc > 2 && std::strcmp(argv[2], "hostile") == 0;
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
+    zerapol::setUpApplication();
     zerapol::ResistorForm form;
     zerapol::wireEvaluation(form);
     form.show();

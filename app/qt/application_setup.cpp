@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/qt/application_setup.h"
 
+#include "window/qt/window_palette.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -24,6 +26,10 @@ void setUpApplication() {
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     QApplication::setWindowIcon(icon);
+
+    // Set for the whole application before any widget exists, the palette costs nothing per
+    // widget; it sets every role, so a desktop theme's palette has none left to fill in.
+    QApplication::setPalette(windowPalette());
 }
 
 } // namespace zerapol

@@ -5,7 +5,8 @@
 namespace zerapol {
 
 /// Names the running application for the desktop (name, version, desktop entry) and gives its
-/// windows the program's icon. Call once the QApplication exists.
+/// windows the program's icon and fixed light palette. Call once the QApplication exists and
+/// before the window is built.
 void setUpApplication();
 
 } // namespace zerapol

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/form_driver.h"
 
+#include "app/qt/application_setup.h"
 #include "app/qt/click_wiring.h"
 
 #include <QAbstractItemView>
@@ -20,7 +21,10 @@ const BandNames& namesOf(int band) {
 
 } // namespace
 
-FormDriver::FormDriver() : m_form(std::make_unique<ResistorForm>()) {
+FormDriver::FormDriver() {
+    // As the program starts: the application's set-up (icon, palette) before the window.
+    setUpApplication();
+    m_form = std::make_unique<ResistorForm>();
     wireEvaluation(*m_form);
 }
 

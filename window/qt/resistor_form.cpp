@@ -13,7 +13,6 @@
 #include "window/qt/swatch_panel.h"
 
 #include <QLabel>
-#include <QPalette>
 
 #include <algorithm>
 #include <string>
@@ -22,27 +21,6 @@
 
 namespace zerapol {
 namespace {
-
-// The window's fixed light colours for every role a style paints with, whatever the desktop's
-// theme: the selectors, their lists and the button keep the platform's shapes, not its colours.
-QPalette lightPalette() {
-    QPalette palette(toQColor(kButtonFaceColour), toQColor(formSpec().background));
-    palette.setColor(QPalette::WindowText, toQColor(kDefaultTextColour));
-    palette.setColor(QPalette::Base, toQColor(kFieldColour));
-    palette.setColor(QPalette::AlternateBase, toQColor(kFieldColour));
-    palette.setColor(QPalette::Text, toQColor(kFieldTextColour));
-    palette.setColor(QPalette::ButtonText, toQColor(kButtonTextColour));
-    palette.setColor(QPalette::Highlight, toQColor(kHighlightColour));
-    palette.setColor(QPalette::HighlightedText, toQColor(kHighlightedTextColour));
-    palette.setColor(QPalette::ToolTipBase, toQColor(kFieldColour));
-    palette.setColor(QPalette::ToolTipText, toQColor(kFieldTextColour));
-    palette.setColor(QPalette::PlaceholderText, toQColor(kDisabledTextColour));
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, toQColor(kDisabledTextColour));
-    }
-    return palette;
-}
 
 QList<BandSelector::Item> listItems(BandTable table) {
     QList<BandSelector::Item> items;
@@ -69,7 +47,6 @@ ResistorForm::ResistorForm(QWidget* parent) : QWidget(parent) {
     setObjectName(qtText(form.name));
     setWindowTitle(qtText(form.title));
     setFont(chooseFont(*form.font));
-    setPalette(lightPalette());
     setAutoFillBackground(true);
     resize(toPixels(TwipRect{0, 0, form.clientWidth, form.clientHeight}).size());
 
