@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Runs every benchmark and prints one table.
 
-Usage: run.py BENCH_BUILD_DIR ZERAPOL_BINARY [--runs N] [--wine-run WINE_RUN --exe ZERAPOL_EXE]
+Usage: run.py BENCH_BUILD_DIR ZERAPOL_BINARY [--runs N]
+              [--wine-run WINE_RUN --exe ZERAPOL_EXE --floor-exe FLOOR_EXE]
 
 Start-up is measured three ways, all in a private Xvfb (xcb):
 - instructions to the first painted frame, counted by callgrind up to the probe's
@@ -14,7 +15,9 @@ Each is given for Form1 (built by the probe exactly as the program starts it; th
 watches the real binary) and for three toy windows built by the probe with the same toolkit and
 flags: an empty QWidget, one QLabel, and the floor, one QLabel with five editable QComboBox of
 ten items, which any window with these controls pays. With a Windows build, Zerapol.exe under
-Wine is watched in the same run.
+Wine is watched in the same run against its own floor, a plain Win32 window with the same
+controls and manifest (bench/win32/floor_window.cpp), started and watched the same way; their
+peak memory is read from outside, from /proc, at the first frame seen.
 """
 
 import argparse
@@ -35,6 +38,8 @@ TITLE = "Izracunavanje vrednosti otpornika v.1.0 by Vemitrak"
 BODY_TOP_EDGE = (256, 153)  # on the resistor's outline: black once Form1 is painted
 BLACK = 0x000000
 TOY_CORNER = (520, 340)  # clear of every control of the toy windows
+FLOOR_FIELD = (442, 50)  # inside the last drop-down's field of the Windows floor
+WHITE = 0xFFFFFF
 KINDS = ("form", "empty", "label", "floor")
 
 
@@ -45,8 +50,17 @@ def spawn(args, env):
     return process, start
 
 
-def watched_start(session, args, title, point, colour):
-    """Seconds from starting the process to its first frame seen on the X server."""
+def peak_resident_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    raise RuntimeError(f"no VmHWM for process {pid}")
+
+
+def watched_start(session, args, title, point, colour, memory=None):
+    """Seconds from starting the process to its first frame seen on the X server; with a list
+    given as memory, the process's peak resident memory then, in MiB, is added to it."""
     process, start = spawn(args, session.environment())
     deadline = start + 60
     window = None
@@ -59,6 +73,8 @@ def watched_start(session, args, title, point, colour):
             window = found[0] if found else None
         if window is not None and session.pixel(window, *point) == colour:
             painted = time.monotonic() - start
+            if memory is not None:
+                memory.append(peak_resident_kib(process.pid) / 1024)
             break
     session.close_window(window)
     process.wait(timeout=30)
@@ -87,10 +103,10 @@ def summary(values):
     return statistics.median(values), min(values), max(values)
 
 
-def startup(bench, binary, runs, wine_run, exe):
+def startup(bench, binary, runs, wine_run, exe, floor_exe):
     probe = os.path.join(bench, "bench", "startup_probe")
-    result = {"instructions": {}, "memory": {}, "wall": {"form": [], "empty": [], "floor": [],
-                                                          "exe": []}}
+    result = {"instructions": {}, "memory": {"exe": [], "exe-floor": []},
+              "wall": {"form": [], "empty": [], "floor": [], "exe": [], "exe-floor": []}}
     with DesktopSession(WINE_SCREEN) as session:
         env = session.environment()
         for kind in KINDS:
@@ -112,7 +128,11 @@ def startup(bench, binary, runs, wine_run, exe):
                                                           "baseline", TOY_CORNER, toy_colour))
             if exe:
                 result["wall"]["exe"].append(watched_start(session, [wine_run, exe], TITLE,
-                                                           BODY_TOP_EDGE, BLACK))
+                                                           BODY_TOP_EDGE, BLACK,
+                                                           result["memory"]["exe"]))
+                result["wall"]["exe-floor"].append(
+                    watched_start(session, [wine_run, floor_exe], TITLE, FLOOR_FIELD, WHITE,
+                                  result["memory"]["exe-floor"]))
     return result
 
 
@@ -139,12 +159,26 @@ def startup_table(result, runs):
                 f"{empty[0]:.1f} ({empty[1]:.1f}-{empty[2]:.1f}) | | "
                 f"{floor[0]:.1f} ({floor[1]:.1f}-{floor[2]:.1f}) | "
                 f"{ours[0] / empty[0]:.2f} | {ours[0] / floor[0]:.2f} | <= 1.30 to empty |")
-    if wall["exe"]:
-        exe = summary([t * 1000 for t in wall["exe"]])
-        rows.append(f"| Zerapol.exe under Wine, wall clock to first frame, watched, ms, median "
-                    f"(min-max) of {runs}, same run | {exe[0]:.1f} ({exe[1]:.1f}-{exe[2]:.1f}) "
-                    f"| | | | | | {exe[0] / ours[0]:.2f} x the Qt program |")
     return rows
+
+
+def windows_table(result, runs):
+    wall, mem = result["wall"], result["memory"]
+    exe = summary([t * 1000 for t in wall["exe"]])
+    floor = summary([t * 1000 for t in wall["exe-floor"]])
+    exe_mem, floor_mem = summary(mem["exe"]), summary(mem["exe-floor"])
+    return ["| start-up under Wine, Xvfb | Zerapol.exe | floor: Win32 window, 5 editable "
+            "drop-downs, button, text | to floor | target |",
+            "|---|---|---|---|---|",
+            f"| wall clock to first frame, watched, ms, median (min-max) of {runs} interleaved | "
+            f"{exe[0]:.1f} ({exe[1]:.1f}-{exe[2]:.1f}) | {floor[0]:.1f} ({floor[1]:.1f}-"
+            f"{floor[2]:.1f}) | {exe[0] / floor[0]:.2f} | <= 1.10 to floor |",
+            f"| peak memory at first frame, MiB, median (min-max) of {runs} | "
+            f"{exe_mem[0]:.1f} ({exe_mem[1]:.1f}-{exe_mem[2]:.1f}) | {floor_mem[0]:.1f} "
+            f"({floor_mem[1]:.1f}-{floor_mem[2]:.1f}) | {exe_mem[0] / floor_mem[0]:.3f} | "
+            f"<= 1.05 to floor |",
+            f"| Zerapol.exe to the Qt program, wall clock, same run | | | "
+            f"{exe[0] / summary([t * 1000 for t in wall['form']])[0]:.2f} | |"]
 
 
 def press_rows(bench):
@@ -182,11 +216,16 @@ def main():
     parser.add_argument("--runs", type=int, default=11)
     parser.add_argument("--wine-run")
     parser.add_argument("--exe")
+    parser.add_argument("--floor-exe")
     args = parser.parse_args()
 
-    for row in startup_table(startup(args.bench, args.binary, args.runs, args.wine_run,
-                                     args.exe), args.runs):
+    result = startup(args.bench, args.binary, args.runs, args.wine_run, args.exe, args.floor_exe)
+    for row in startup_table(result, args.runs):
         print(row)
+    if args.exe:
+        print()
+        for row in windows_table(result, args.runs):
+            print(row)
     print()
     print("| measure | ours | target |")
     print("|---|---|---|")
