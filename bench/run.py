@@ -35,10 +35,12 @@ from desktop_session import DesktopSession  # noqa: E402
 from wine_session import WINE_SCREEN  # noqa: E402
 
 TITLE = "Izracunavanje vrednosti otpornika v.1.0 by Vemitrak"
-BODY_TOP_EDGE = (256, 153)  # on the resistor's outline: black once Form1 is painted
-BLACK = 0x000000
-TOY_CORNER = (520, 340)  # clear of every control of the toy windows
-FLOOR_FIELD = (442, 50)  # inside the last drop-down's field of the Windows floor
+# A window is watched at points whose painted colour differs from what the X server shows of a
+# window mapped but not painted yet (black here): a black mark would be met at mapping.
+CORNER = (520, 340)  # the background, clear of every control of each window
+# Inside the last drop-down's field, above its text, in Form1, in Zerapol.exe and in its floor:
+# white once that field is painted. Form1's controls are painted after its background.
+LAST_FIELD = (470, 43)
 WHITE = 0xFFFFFF
 KINDS = ("form", "empty", "label", "floor")
 
@@ -58,9 +60,10 @@ def peak_resident_kib(pid):
     raise RuntimeError(f"no VmHWM for process {pid}")
 
 
-def watched_start(session, args, title, point, colour, memory=None):
-    """Seconds from starting the process to its first frame seen on the X server; with a list
-    given as memory, the process's peak resident memory then, in MiB, is added to it."""
+def watched_start(session, args, title, marks, memory=None):
+    """Seconds from starting the process to its first frame seen on the X server, when every
+    mark, a point and its colour, shows; with a list given as memory, the process's peak
+    resident memory then, in MiB, is added to it."""
     process, start = spawn(args, session.environment())
     deadline = start + 60
     window = None
@@ -71,7 +74,8 @@ def watched_start(session, args, title, point, colour, memory=None):
         if window is None:
             found = [w for w in session.windows_titled(title) if session.viewable(w)]
             window = found[0] if found else None
-        if window is not None and session.pixel(window, *point) == colour:
+        if window is not None and all(session.pixel(window, *point) == colour
+                                      for point, colour in marks):
             painted = time.monotonic() - start
             if memory is not None:
                 memory.append(peak_resident_kib(process.pid) / 1024)
@@ -79,6 +83,24 @@ def watched_start(session, args, title, point, colour, memory=None):
     session.close_window(window)
     process.wait(timeout=30)
     return painted
+
+
+def settled_colour(session, args, title, point=CORNER):
+    """The colour a window shows at a point once it has been up for a while."""
+    process, _ = spawn(args, session.environment())
+    window = None
+    deadline = time.monotonic() + 60
+    while window is None:
+        if time.monotonic() > deadline:
+            process.kill()
+            raise RuntimeError(f"{args[-1]} never showed its window")
+        found = [w for w in session.windows_titled(title) if session.viewable(w)]
+        window = found[0] if found else None
+    time.sleep(2)
+    colour = session.pixel(window, *point)
+    session.close_window(window)
+    process.wait(timeout=30)
+    return colour
 
 
 def probe_report(probe, kind, env):
@@ -113,25 +135,24 @@ def startup(bench, binary, runs, wine_run, exe, floor_exe):
             result["instructions"][kind] = instructions_to_first_frame(probe, kind, env)
             result["memory"][kind] = [probe_report(probe, kind, env)[1] / 1024
                                       for _ in range(runs)]
-        # What a toy window paints at a corner clear of its controls, once it is up.
-        process, _ = spawn([probe, "empty", "--stay"], env)
-        time.sleep(2)
-        window = session.windows_titled("baseline")[0]
-        toy_colour = session.pixel(window, *TOY_CORNER)
-        session.close_window(window)
-        process.wait(timeout=30)
+        # Each window's background colour, read once it is up.
+        form_marks = [(LAST_FIELD, WHITE), (CORNER, settled_colour(session, [binary], TITLE))]
+        toy_marks = [(CORNER, settled_colour(session, [probe, "empty", "--stay"], "baseline"))]
+        if exe:
+            exe_marks = [(LAST_FIELD, WHITE),
+                         (CORNER, settled_colour(session, [wine_run, exe], TITLE))]
+            floor_marks = [(LAST_FIELD, WHITE),
+                           (CORNER, settled_colour(session, [wine_run, floor_exe], TITLE))]
         for _ in range(runs):
-            result["wall"]["form"].append(watched_start(session, [binary], TITLE,
-                                                        BODY_TOP_EDGE, BLACK))
+            result["wall"]["form"].append(watched_start(session, [binary], TITLE, form_marks))
             for kind in ("empty", "floor"):
                 result["wall"][kind].append(watched_start(session, [probe, kind, "--stay"],
-                                                          "baseline", TOY_CORNER, toy_colour))
+                                                          "baseline", toy_marks))
             if exe:
                 result["wall"]["exe"].append(watched_start(session, [wine_run, exe], TITLE,
-                                                           BODY_TOP_EDGE, BLACK,
-                                                           result["memory"]["exe"]))
+                                                           exe_marks, result["memory"]["exe"]))
                 result["wall"]["exe-floor"].append(
-                    watched_start(session, [wine_run, floor_exe], TITLE, FLOOR_FIELD, WHITE,
+                    watched_start(session, [wine_run, floor_exe], TITLE, floor_marks,
                                   result["memory"]["exe-floor"]))
     return result
 

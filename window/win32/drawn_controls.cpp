@@ -83,9 +83,11 @@ void registerDrawnControlClasses(HINSTANCE instance) {
     registerWindowClass(instance, kShapeClass, shapeProcedure);
 }
 
-HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, Colour colour) {
+HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, const RECT& place,
+                        Colour colour) {
     HWND control = CreateWindowExW(
-        0, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+        0, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (control != nullptr) {

@@ -23,8 +23,9 @@ inline constexpr wchar_t kShapeClass[] = L"ZerapolShape";
 /// Registers both classes for the module; throws std::runtime_error if Windows refuses.
 void registerDrawnControlClasses(HINSTANCE instance);
 
-/// Creates a swatch panel or a shape in a colour (system colours resolved), at no size yet.
-HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, Colour colour);
+/// Creates a swatch panel or a shape in a colour (system colours resolved), in its place.
+HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, const RECT& place,
+                        Colour colour);
 
 /// Paints a swatch panel in a band colour, with its edge, from its next repaint on.
 void paintSwatch(HWND swatch, Colour colour);

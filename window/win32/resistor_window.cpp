@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace zerapol {
@@ -96,17 +97,24 @@ int heightOf(HWND window) {
 
 // A drop-down's field is as tall as its font asks, and how much of that is border differs
 // between versions of the control (Wine reads back more than it was given): the height asked
-// for is corrected until the field measures as the description's.
-void fitSelectorField(HWND selector, int height) {
+// for is corrected until the field measures as the description's. Returns what was asked for,
+// the first guess for the next selector of the same height; each guess the control takes makes
+// it lay itself out again.
+int fitSelectorField(HWND selector, int height, int guess) {
     auto asked = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    if (guess > 0 && guess != asked) {
+        asked = guess;
+        SendMessageW(selector, CB_SETITEMHEIGHT, WPARAM(-1), asked);
+    }
     for (int attempt = 0; attempt < 4; ++attempt) {
         const int error = height - heightOf(selector);
         if (error == 0) {
-            return;
+            break;
         }
         asked = std::max(1, asked + error);
         SendMessageW(selector, CB_SETITEMHEIGHT, WPARAM(-1), asked);
     }
+    return asked;
 }
 
 RECT pixelsOf(const TwipRect& twips, int dpi) {
@@ -130,6 +138,37 @@ RECT pixelsOfLine(const ControlSpec& line, int dpi) {
     return {x1 - half, y1, x1 - half + width, y2};
 }
 
+RECT placeOf(const ControlSpec& design, int dpi) {
+    return design.kind == ControlKind::Line ? pixelsOfLine(design, dpi)
+                                            : pixelsOf(design.bounds, dpi);
+}
+
+// Windows draws overlapping siblings and moves the focus by the same stacking order, top to
+// bottom. The controls that take the focus overlap nothing, so they go on top in tab order; below
+// them come the frames that must show over what they frame, then the rest, the later created
+// above the earlier as in the description.
+std::vector<const ControlSpec*> stackingOrder() {
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& design : formControls()) {
+        order.push_back(&design);
+    }
+    const auto rank = [](const ControlSpec* design) {
+        if (design->tabIndex != kNoTabIndex &&
+            (design->kind == ControlKind::PushButton || design->kind == ControlKind::Selector)) {
+            return 0;
+        }
+        return design->drawnAboveSiblings ? 1 : 2;
+    };
+    std::reverse(order.begin(), order.end());
+    std::stable_sort(order.begin(), order.end(), [&](const ControlSpec* a, const ControlSpec* b) {
+        if (rank(a) != rank(b)) {
+            return rank(a) < rank(b);
+        }
+        return rank(a) == 0 && a->tabIndex < b->tabIndex;
+    });
+    return order;
+}
+
 } // namespace
 
 ResistorWindow::ResistorWindow(HINSTANCE instance) {
@@ -141,10 +180,11 @@ ResistorWindow::ResistorWindow(HINSTANCE instance) {
     if (m_window == nullptr) {
         throw std::runtime_error("Windows refused to create the window");
     }
-    createControls();
-    stackControls();
+    // Each control is made in its place and font at the window's density: laid out again
+    // afterwards, a drop-down would lay itself out once more for every change.
     const int dpi = static_cast<int>(GetDpiForWindow(m_window));
-    layOut(dpi);
+    m_fonts = fontsAt(dpi);
+    createControls(dpi);
     fitClientArea(dpi);
 }
 
@@ -167,23 +207,29 @@ void ResistorWindow::onDestroyed(std::function<void()> handler) {
     m_destroyedHandler = std::move(handler);
 }
 
-void ResistorWindow::createControls() {
+void ResistorWindow::createControls(int dpi) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_window, GWLP_HINSTANCE));
-    const std::span<const ControlSpec> controls = formControls();
-    for (const ControlSpec& design : controls) {
+    // A new child window goes to the bottom of its siblings: made in stacking order, the controls
+    // need no restacking, which costs a pass over all of them.
+    for (const ControlSpec* stacked : stackingOrder()) {
+        const ControlSpec& design = *stacked;
         const int id = controlId(design.name);
+        const RECT place = placeOf(design, dpi);
         HWND created = nullptr;
         if (design.kind == ControlKind::SwatchPanel) {
-            created = createDrawnControl(kSwatchClass, m_window, id,
+            created = createDrawnControl(kSwatchClass, m_window, id, place,
                                          design.background.value_or(formSpec().background));
         } else if (design.kind == ControlKind::Outline || design.kind == ControlKind::Line) {
-            created = createDrawnControl(kShapeClass, m_window, id,
+            created = createDrawnControl(kShapeClass, m_window, id, place,
                                          design.foreground.value_or(kDefaultLineColour));
         } else {
-            created = CreateWindowExW(0, windowClassOf(design.kind), toWide(design.text).c_str(),
-                                      styleOf(design), 0, 0, 0, 0, m_window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                      nullptr);
+            const int height = design.kind == ControlKind::Selector
+                                   ? selectorWindowHeight(design, dpi)
+                                   : place.bottom - place.top;
+            created = CreateWindowExW(
+                0, windowClassOf(design.kind), toWide(design.text).c_str(), styleOf(design),
+                place.left, place.top, place.right - place.left, height, m_window,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         }
         if (created == nullptr) {
             throw std::runtime_error("Windows refused to create control " +
@@ -198,76 +244,77 @@ void ResistorWindow::createControls() {
                          static_cast<WPARAM>(tableOfSelector(design.name).size()), 0);
             SetWindowTextW(created, toWide(design.text).c_str());
         }
+        dress(created, design, dpi);
     }
 }
 
-void ResistorWindow::stackControls() {
-    // Windows draws overlapping siblings and moves the focus by the same stacking order. The
-    // controls that take the focus overlap nothing, so they go on top in tab order; below them
-    // come the frames that must show over what they frame, then the rest, the later created
-    // above the earlier as in the description.
-    std::vector<const ControlSpec*> order;
+ResistorWindow::FontSet ResistorWindow::fontsAt(int dpi) {
+    FontSet fonts;
+    fonts[formSpec().font] = createFont(*formSpec().font, dpi);
     for (const ControlSpec& design : formControls()) {
-        order.push_back(&design);
+        if (design.font != nullptr && !fonts.contains(design.font)) {
+            fonts[design.font] = createFont(*design.font, dpi);
+        }
     }
-    const auto rank = [](const ControlSpec* design) {
-        if (design->tabIndex != kNoTabIndex &&
-            (design->kind == ControlKind::PushButton || design->kind == ControlKind::Selector)) {
-            return 0;
+    return fonts;
+}
+
+int ResistorWindow::selectorWindowHeight(const ControlSpec& design, int dpi) const {
+    // A drop-down's window is its field and its open list together.
+    const int rows = static_cast<int>(tableOfSelector(design.name).size());
+    return twipsToPixels(design.bounds.height, dpi) + rows * listItemHeight(dpi) + 2 +
+           m_listRoomExtra;
+}
+
+void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
+    SendMessageW(
+        control, WM_SETFONT,
+        reinterpret_cast<WPARAM>(m_fonts.at(design.font ? design.font : formSpec().font).get()),
+        FALSE);
+    if (design.kind == ControlKind::Selector) {
+        // A new selector measured its rows at this density when it was made (WM_MEASUREITEM).
+        if (SendMessageW(control, CB_GETITEMHEIGHT, 0, 0) != listItemHeight(dpi)) {
+            SendMessageW(control, CB_SETITEMHEIGHT, 0, listItemHeight(dpi));
         }
-        return design->drawnAboveSiblings ? 1 : 2;
-    };
-    std::reverse(order.begin(), order.end());
-    std::stable_sort(order.begin(), order.end(), [&](const ControlSpec* a, const ControlSpec* b) {
-        if (rank(a) != rank(b)) {
-            return rank(a) < rank(b);
+        const int field = twipsToPixels(design.bounds.height, dpi);
+        m_fieldItemHeight = fitSelectorField(control, field, m_fieldItemHeight);
+        // A drop-down's open list gets the room its window had below the field when it last
+        // took a size; sized before it had its font and field, it can have too little for every
+        // row. What it lacked is given to it, and to each selector made after it.
+        RECT dropped;
+        SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+        const int rows = static_cast<int>(tableOfSelector(design.name).size());
+        const int shortfall =
+            field + rows * listItemHeight(dpi) + 2 - (dropped.bottom - dropped.top);
+        if (shortfall > 0) {
+            m_listRoomExtra += shortfall;
+            SetWindowPos(control, nullptr, 0, 0, dropped.right - dropped.left,
+                         selectorWindowHeight(design, dpi),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        return rank(a) == 0 && a->tabIndex < b->tabIndex;
-    });
-    for (const ControlSpec* design : order) {
-        SetWindowPos(GetDlgItem(m_window, controlId(design->name)), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    if (design.kind == ControlKind::Outline) {
+        cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
+                     design.roundedCorners);
     }
 }
 
 void ResistorWindow::layOut(int dpi) {
     // The fonts of the new density; the old ones stay alive until every control has let go.
-    std::map<const FontSpec*, FontObject> fonts;
-    const auto fontOf = [&](const FontSpec& wanted) {
-        auto& font = fonts[&wanted];
-        if (!font) {
-            font = createFont(wanted, dpi);
-        }
-        return font.get();
-    };
+    FontSet previous = std::exchange(m_fonts, fontsAt(dpi));
+    m_fieldItemHeight = 0;
+    m_listRoomExtra = 0;
     for (const ControlSpec& design : formControls()) {
         HWND control = GetDlgItem(m_window, controlId(design.name));
         if (control == nullptr) {
             continue;
         }
-        const RECT place = design.kind == ControlKind::Line ? pixelsOfLine(design, dpi)
-                                                            : pixelsOf(design.bounds, dpi);
-        const int width = place.right - place.left;
-        const int height = place.bottom - place.top;
-        SendMessageW(
-            control, WM_SETFONT,
-            reinterpret_cast<WPARAM>(fontOf(design.font ? *design.font : *formSpec().font)), FALSE);
-        if (design.kind == ControlKind::Selector) {
-            // A drop-down's height is its field and its open list together.
-            const auto rows = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
-            const int item = listItemHeight(dpi);
-            SendMessageW(control, CB_SETITEMHEIGHT, 0, item);
-            MoveWindow(control, place.left, place.top, width, height + rows * item + 2, FALSE);
-            fitSelectorField(control, height);
-        } else {
-            MoveWindow(control, place.left, place.top, width, height, FALSE);
-        }
-        if (design.kind == ControlKind::Outline) {
-            cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
-                         design.roundedCorners);
-        }
+        const RECT place = placeOf(design, dpi);
+        const int height = design.kind == ControlKind::Selector ? selectorWindowHeight(design, dpi)
+                                                                : place.bottom - place.top;
+        MoveWindow(control, place.left, place.top, place.right - place.left, height, FALSE);
+        dress(control, design, dpi);
     }
-    m_fonts = std::move(fonts);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -407,9 +454,14 @@ LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         handleCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_MEASUREITEM: {
+        // A selector asks for its rows and for its field; the field's height, once the first
+        // selector has been fitted, is what made that one the description's height.
         auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        const bool field = item->itemID == static_cast<UINT>(-1);
         item->itemHeight =
-            static_cast<UINT>(listItemHeight(static_cast<int>(GetDpiForWindow(m_window))));
+            static_cast<UINT>(field && m_fieldItemHeight > 0
+                                  ? m_fieldItemHeight
+                                  : listItemHeight(static_cast<int>(GetDpiForWindow(m_window))));
         return TRUE;
     }
     case WM_DRAWITEM:

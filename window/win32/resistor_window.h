@@ -56,22 +56,29 @@ private:
     void handleCommand(int id, int notification);
     LRESULT colourStatic(HDC dc, HWND control);
     void drawListItem(const DRAWITEMSTRUCT& item);
+    using FontSet = std::map<const FontSpec*, FontObject>;
+
     static int listItemHeight(int dpi);
-    void createControls();
-    void stackControls();
+    int selectorWindowHeight(const ControlSpec& design, int dpi) const;
+    static FontSet fontsAt(int dpi);
+    void createControls(int dpi);
+    /// Gives a control in its place its font and, for an outline, its shape; sets a selector's
+    /// rows and fits its field to the description's height.
+    void dress(HWND control, const ControlSpec& design, int dpi);
     void layOut(int dpi);
     void fitClientArea(int dpi);
     HWND control(std::string_view name, ControlKind kind) const;
-    HFONT fontFor(const FontSpec& font) const;
     HBRUSH brushOf(Colour colour);
 
     HWND m_window = nullptr;
     HWND m_focusBeforeDeactivation = nullptr;
+    int m_fieldItemHeight = 0; ///< what a selector's field asks for at this density, once known
+    int m_listRoomExtra = 0;   ///< what a selector's window needs beyond its field and rows
     std::map<int, std::function<void()>> m_clickHandlers;
     std::function<void(const std::exception&)> m_errorHandler;
     std::function<void()> m_destroyedHandler;
     std::map<COLORREF, BrushObject> m_brushes;
-    std::map<const FontSpec*, FontObject> m_fonts; ///< at the window's present density
+    FontSet m_fonts; ///< at the window's present density
 };
 
 } // namespace zerapol
