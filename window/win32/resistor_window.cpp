@@ -281,12 +281,15 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
         // A drop-down's open list gets the room its window had below the field when it last
         // took a size; sized before it had its font and field, it can have too little for every
         // row. What it lacked is given to it, and to each selector made after it.
-        RECT dropped;
-        SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
         const int rows = static_cast<int>(tableOfSelector(design.name).size());
-        const int shortfall =
-            field + rows * listItemHeight(dpi) + 2 - (dropped.bottom - dropped.top);
-        if (shortfall > 0) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RECT dropped;
+            SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+            const int shortfall =
+                field + rows * listItemHeight(dpi) + 2 - (dropped.bottom - dropped.top);
+            if (shortfall <= 0) {
+                break;
+            }
             m_listRoomExtra += shortfall;
             SetWindowPos(control, nullptr, 0, 0, dropped.right - dropped.left,
                          selectorWindowHeight(design, dpi),

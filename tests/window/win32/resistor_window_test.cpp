@@ -137,6 +137,39 @@ TEST_F(ResistorWindowTest, ClientAreaAndEveryControlStandWhereTheDesignPutsThem)
     }
 }
 
+TEST_F(ResistorWindowTest, MovedToADenserMonitorItLaysEveryControlOutAgain) {
+    // What Windows sends when the window is dragged to a monitor at 150 %.
+    constexpr int denser = 144;
+    RECT suggested;
+    GetWindowRect(form(), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 3 / 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 3 / 2;
+    SendMessageW(form(), WM_DPICHANGED, MAKEWPARAM(denser, denser),
+                 reinterpret_cast<LPARAM>(&suggested));
+    pumpMessages();
+    const double scale = denser / 1440.0;
+    for (const Twips& design : kDesign) {
+        SCOPED_TRACE(design.name);
+        RECT place;
+        GetWindowRect(control(design.name), &place);
+        MapWindowPoints(HWND_DESKTOP, form(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_NEAR(place.left, design.left * scale, 1.0);
+        EXPECT_NEAR(place.top, design.top * scale, 1.0);
+        EXPECT_NEAR(place.right - place.left, design.width * scale, 1.0);
+        EXPECT_NEAR(place.bottom - place.top, design.height * scale, 1.0);
+    }
+    // Each open list still has room for every row.
+    for (const Band& band : kBands) {
+        SCOPED_TRACE(band.selector);
+        HWND selector = control(band.selector);
+        RECT dropped;
+        SendMessageW(selector, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+        const auto rows = static_cast<int>(SendMessageW(selector, CB_GETCOUNT, 0, 0));
+        const auto row = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_GE(dropped.bottom - dropped.top, MulDiv(315, denser, 1440) + rows * row);
+    }
+}
+
 TEST_F(ResistorWindowTest, ResizingOrMaximisingMovesNothing) {
     std::vector<RECT> before;
     for (const Twips& design : kDesign) {
