@@ -19,7 +19,11 @@ constexpr Colour kBlack{0x000000};
 // missing, which on a Linux desktop is nearly always.
 constexpr std::array<std::string_view, 3> kCourierFaces{"Courier", "Courier New",
                                                         "Liberation Mono"};
-constexpr std::array<std::string_view, 1> kSansSerifFaces{"MS Sans Serif"};
+// "MS Sans Serif" as designed, then the stand-in with Arial's metrics. A real face, not the
+// desktop's generic "Sans Serif": Qt resolves a generic name through fontconfig's fallbacks at
+// every start.
+constexpr std::array<std::string_view, 3> kSansSerifFaces{"MS Sans Serif", "Liberation Sans",
+                                                          "Arial"};
 // The selectors were sized for the narrow 8 pt bitmap face of "MS Sans Serif"; a face of
 // Arial's width cuts "Izaberite boju" short in them, a narrow one of the same height does not.
 constexpr std::array<std::string_view, 3> kDialogFaces{"MS Sans Serif", "Liberation Sans Narrow",

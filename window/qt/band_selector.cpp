@@ -4,6 +4,7 @@
 
 #include "window/qt/colour_chip_delegate.h"
 
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -12,11 +13,16 @@ namespace zerapol {
 BandSelector::BandSelector(const QString& initialText, QWidget* parent) : QComboBox(parent) {
     // Editable through a line edit of its own: setEditable(true) would also build the list's
     // popup and size the box now, where a first showing of the list can do it later.
-    setLineEdit(new QLineEdit(this));
+    // A completer would fill in "Zuta" for a typed "Z". QComboBox gives a line edit that has
+    // none a completer over its items, with a proxy of the whole model, only for it to be
+    // dropped here: an empty one of the line edit's own, dropped instead, costs next to
+    // nothing.
+    auto* edit = new QLineEdit(this);
+    edit->setCompleter(new QCompleter(edit));
+    setLineEdit(edit);
+    setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setFocusPolicy(Qt::StrongFocus);
-    // The completer that setEditable() installs fills in "Zuta" for a typed "Z".
-    setCompleter(nullptr);
     // When editing finishes, QComboBox looks the typed text up among its items ignoring case
     // and replaces it with the item: "crna" would become "Crna" and then match.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
