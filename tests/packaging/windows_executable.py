@@ -11,6 +11,8 @@ import sys
 import pefile
 
 VERSION = {
+    "FileDescription": "Izracunavanje vrednosti otpornika",
+    "LegalCopyright": "Copyright (c) 2026 Zerapol developers, MIT License",
     "FileVersion": "1.00",
     "ProductVersion": "1.00",
     "InternalName": "Zerapol",
@@ -20,6 +22,9 @@ VERSION = {
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll",
                "advapi32.dll", "shell32.dll", "ole32.dll", "ws2_32.dll"}
 ICON_SIZES = {16, 24, 32, 48, 64, 128, 256}
+# The version block speaks the window's language: Serbian (Latin, Serbia), in Unicode (1200).
+SERBIAN_LATIN = 0x241A
+UNICODE = 1200
 
 
 def failures_of(path):
@@ -30,11 +35,24 @@ def failures_of(path):
     if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
         failures.append("not a program of the Windows subsystem: it would open a console")
 
-    strings = {}
+    strings, languages, translations = {}, set(), set()
     for info in getattr(pe, "FileInfo", []):
         for entry in info:
             for table in getattr(entry, "StringTable", []):
+                languages.add(int(table.LangID, 16))
                 strings.update({k.decode(): v.decode() for k, v in table.entries.items()})
+            for var in getattr(entry, "Var", []):
+                value = var.entry.get(b"Translation", var.entry.get("Translation"))
+                if value:
+                    language, page = (int(word, 16) for word in value.split())
+                    translations.add((language, page))
+    expected_language = (SERBIAN_LATIN << 16) | UNICODE
+    if languages != {expected_language}:
+        failures.append(f"version strings in languages {[f'{l:08X}' for l in languages]}, "
+                        f"expected {expected_language:08X}")
+    if translations != {(SERBIAN_LATIN, UNICODE)}:
+        failures.append(f"version block translations {translations}, expected "
+                        f"{{({SERBIAN_LATIN:#x}, {UNICODE})}}")
     for key, value in VERSION.items():
         if strings.get(key) != value:
             failures.append(f"version block {key} is {strings.get(key)!r}, expected {value!r}")
