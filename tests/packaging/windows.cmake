@@ -4,3 +4,14 @@ add_test(NAME packaging.windows_executable
             "$<TARGET_FILE:zerapol>")
 set_tests_properties(packaging.windows_executable PROPERTIES
     LABELS "packaging;windows" ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+
+# The installer, used under Wine as a user and an administrator would: install, start, upgrade,
+# refused downgrade, removal.
+add_test(NAME packaging.windows_installer
+    COMMAND "${ZERAPOL_SYSTEM_PYTHON}" "${CMAKE_CURRENT_SOURCE_DIR}/windows_installer.py"
+            "${ZERAPOL_MSI}" "$<TARGET_FILE:zerapol>" "${CMAKE_COMMAND}" "${ZERAPOL_BUILD_MSI}"
+            "${ZERAPOL_WXS}" "${ZERAPOL_ICO}" "${ZERAPOL_DISPLAY_NAME}"
+            "${ZERAPOL_WIXL}" "${ZERAPOL_MSIBUILD}" "${ZERAPOL_FAKETIME}")
+set_tests_properties(packaging.windows_installer PROPERTIES
+    LABELS "packaging;windows" TIMEOUT 600
+    ENVIRONMENT "LANG=C.UTF-8;LC_ALL=C.UTF-8;PYTHONDONTWRITEBYTECODE=1")
