@@ -16,18 +16,20 @@ constexpr Colour kWhite{0xFFFFFF};
 constexpr Colour kBlack{0x000000};
 
 // "Courier" first as designed; the others are the faces that keep its metrics where it is
-// missing, which on a Linux desktop is nearly always.
+// missing, which on a Linux desktop is nearly always, "Courier New" being its outline twin on
+// Windows.
 constexpr std::array<std::string_view, 3> kCourierFaces{"Courier", "Courier New",
                                                         "Liberation Mono"};
-// "MS Sans Serif" as designed, then the stand-in with Arial's metrics. A real face, not the
-// desktop's generic "Sans Serif": Qt resolves a generic name through fontconfig's fallbacks at
-// every start.
-constexpr std::array<std::string_view, 3> kSansSerifFaces{"MS Sans Serif", "Liberation Sans",
-                                                          "Arial"};
-// The selectors were sized for the narrow 8 pt bitmap face of "MS Sans Serif"; a face of
-// Arial's width cuts "Izaberite boju" short in them, a narrow one of the same height does not.
-constexpr std::array<std::string_view, 3> kDialogFaces{"MS Sans Serif", "Liberation Sans Narrow",
-                                                       "Arial Narrow"};
+// "MS Sans Serif" as designed, its outline twin on Windows for densities its bitmaps were not
+// drawn for, then the stand-in with Arial's metrics. A real face, not the desktop's generic
+// "Sans Serif": Qt resolves a generic name through fontconfig's fallbacks at every start.
+constexpr std::array<std::string_view, 4> kSansSerifFaces{"MS Sans Serif", "Microsoft Sans Serif",
+                                                          "Liberation Sans", "Arial"};
+// The selectors were sized for the narrow 8 pt bitmap face of "MS Sans Serif"; its outline twin
+// keeps its widths, a face of Arial's width cuts "Izaberite boju" short in them, and a narrow one
+// of the same height does not.
+constexpr std::array<std::string_view, 4> kDialogFaces{"MS Sans Serif", "Microsoft Sans Serif",
+                                                       "Liberation Sans Narrow", "Arial Narrow"};
 
 // Central European, so that a Windows bitmap face is taken in the code page of Serbian Latin.
 constexpr std::uint8_t kCentralEuropean = 238;

@@ -6,51 +6,64 @@
 
 #include <cwchar>
 #include <stdexcept>
-#include <string>
 
 namespace zerapol {
 namespace {
 
-int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool isInstalled(const std::wstring& face) {
-    if (face.size() >= LF_FACESIZE) {
-        return false;
+int CALLBACK noteKind(const LOGFONTW*, const TEXTMETRICW*, DWORD fontType, LPARAM kinds) {
+    auto& found = *reinterpret_cast<FaceKinds*>(kinds);
+    // Neither raster nor TrueType is a vector face, which scales as outlines do.
+    if ((fontType & RASTER_FONTTYPE) != 0) {
+        found.raster = true;
+    } else {
+        found.outline = true;
     }
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    std::wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, noteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
+    return 1;
 }
 
 } // namespace
+
+std::wstring chooseFace(const FontSpec& wanted, int dpi, const FaceLookup& installed) {
+    const bool designDensity = dpi == kDesignDpi;
+    for (const std::string_view face : wanted.families) {
+        std::wstring wide = toWide(face);
+        const FaceKinds kinds = installed(wide);
+        if (kinds.outline || (designDensity && kinds.raster)) {
+            return wide;
+        }
+    }
+    return {};
+}
+
+FaceKinds installedKinds(std::wstring_view face) {
+    FaceKinds kinds;
+    if (face.size() >= LF_FACESIZE) {
+        return kinds;
+    }
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    face.copy(query.lfFaceName, face.size());
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &query, noteKind, reinterpret_cast<LPARAM>(&kinds), 0);
+    ReleaseDC(nullptr, screen);
+    return kinds;
+}
 
 FontObject createFont(const FontSpec& wanted, int dpi) {
     LOGFONTW font{};
     font.lfHeight = -pointsToPixels(wanted.pointSize, dpi);
     font.lfWeight = wanted.weight;
     font.lfCharSet = wanted.characterSet != 0 ? wanted.characterSet : DEFAULT_CHARSET;
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    // Away from the design's density only outlines will do, even for a face with bitmaps too.
+    font.lfOutPrecision = dpi == kDesignDpi ? static_cast<BYTE>(OUT_DEFAULT_PRECIS)
+                                            : static_cast<BYTE>(OUT_OUTLINE_PRECIS);
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = CLEARTYPE_QUALITY;
     font.lfPitchAndFamily = wanted.fallback == GenericFamily::Monospace
                                 ? static_cast<BYTE>(FIXED_PITCH | FF_MODERN)
                                 : static_cast<BYTE>(VARIABLE_PITCH | FF_SWISS);
-    // With no face named, the font mapper picks one by pitch and family.
-    for (const std::string_view face : wanted.families) {
-        const std::wstring wide = toWide(face);
-        if (isInstalled(wide)) {
-            std::wcsncpy(font.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
-            break;
-        }
-    }
+    const std::wstring face = chooseFace(wanted, dpi, installedKinds);
+    std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     FontObject created(CreateFontIndirectW(&font));
     if (!created) {
         throw std::runtime_error("Windows made no font for the window");

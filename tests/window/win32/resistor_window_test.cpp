@@ -158,6 +158,21 @@ TEST_F(ResistorWindowTest, MovedToADenserMonitorItLaysEveryControlOutAgain) {
         EXPECT_NEAR(place.right - place.left, design.width * scale, 1.0);
         EXPECT_NEAR(place.bottom - place.top, design.height * scale, 1.0);
     }
+    // Every text is drawn from outlines: a bitmap face would be scaled blocky, or swapped for
+    // another size.
+    HDC screen = GetDC(nullptr);
+    for (const char* text : {"Command1", "Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Label1",
+                             "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+        SCOPED_TRACE(text);
+        auto* font = reinterpret_cast<HFONT>(SendMessageW(control(text), WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        HGDIOBJ previous = SelectObject(screen, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(screen, &metrics);
+        SelectObject(screen, previous);
+        EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0) << "a bitmap font";
+    }
+    ReleaseDC(nullptr, screen);
     // Each open list still has room for every row.
     for (const Band& band : kBands) {
         SCOPED_TRACE(band.selector);
