@@ -18,7 +18,8 @@ int CALLBACK noteKind(const LOGFONTW*, const TEXTMETRICW*, DWORD fontType, LPARA
     } else {
         found.outline = true;
     }
-    return 1;
+    // Outlines serve at every density: nothing more needs knowing of this face.
+    return found.outline ? 0 : 1;
 }
 
 } // namespace
