@@ -25,6 +25,23 @@ std::span<const BandControls> bandControls() {
     return kBands;
 }
 
+const BandControls* bandOfControl(std::string_view control) {
+    for (const BandControls& band : kBands) {
+        if (control == band.selector || control == band.swatch || control == band.readout) {
+            return &band;
+        }
+    }
+    return nullptr;
+}
+
+std::string selectorLabel(const BandControls& band) {
+    return std::string(band.role) + ", boja trake";
+}
+
+std::string swatchName(const BandControls& band) {
+    return std::string(band.role) + ", traka";
+}
+
 const BandControls& controlsOfBand(int band) {
     if (band < kFirstBand || band > kLastBand) {
         throw std::out_of_range("no band " + std::to_string(band) + "; bands run from 1 to 5");

@@ -3,7 +3,7 @@
 # controls' texts from outside the program.
 
 add_executable(inspect_form win32/inspect_form.cpp)
-target_link_libraries(inspect_form PRIVATE zerapol::window_win32 zerapol_warnings)
+target_link_libraries(inspect_form PRIVATE zerapol::window_win32 oleacc ole32 oleaut32 zerapol_warnings)
 
 set(wine_run "${PROJECT_SOURCE_DIR}/scripts/wine-run")
 add_test(NAME e2e.windows_press_and_read

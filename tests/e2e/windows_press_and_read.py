@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zerapol developers
 # SPDX-License-Identifier: MIT
 """Zerapol.exe under Wine in a real X server: pick and type colours, press "U redu", read the
-bands off the screen and the readouts through the inspector, try the near misses and Enter,
-close the window.
+bands off the screen and the readouts through the inspector, hear what a screen reader gets of
+each band's controls, try the near misses and Enter, close the window.
 
 Usage: windows_press_and_read.py WINE_RUN ZERAPOL_EXE INSPECTOR [--screenshot PATH]
 """
@@ -16,6 +16,7 @@ BACKGROUND = 0xD4D0C8
 SELECTORS = ("Combo1", "Combo2", "Combo3", "Combo4", "Combo5")
 SWATCHES = ("Picture1", "Picture2", "Picture3", "Picture4", "Picture5")
 READOUTS = ("Label1", "Label6", "Label7", "Label2", "Label3")
+ROLES = ("Prva cifra", "Druga cifra", "Treca cifra", "Broj nula", "Tolerancija")
 CHOOSE = "Izaberite boju"
 
 DIGITS = ["Crna", "Braon", "Crvena", "Narandzasta", "Zuta", "Zelena", "Plava", "Ljubicasta",
@@ -134,6 +135,30 @@ def typical_press(form):
     form.expect([t[3] for t in TYPICAL], [t[4] for t in TYPICAL], "after the press")
 
 
+def screen_reader_names(form):
+    """What a screen reader tells apart: each selector is named by a hidden label just above it,
+    each swatch by its text, and each readout says its digits with its band as description.
+    (Wine's accessibility names a combo box by its text, not its label, so the label is read
+    from the window structure, as Windows would find it.)"""
+    reading = form.refresh()
+    for band, role in enumerate(ROLES):
+        label = reading.labels.get(SELECTORS[band])
+        check(label is not None, f"nothing stands above {SELECTORS[band]}")
+        expected = f"{role}, boja trake"
+        check(label.window_class.lower() == "static" and label.text == expected,
+              f"{SELECTORS[band]} is labelled by a {label.window_class} {label.text!r}, "
+              f"expected a Static {expected!r}")
+        check(not label.visible and not label.tab_stop,
+              f"the label of {SELECTORS[band]} is visible or a tab stop")
+        swatch = reading.accessible.get(SWATCHES[band])
+        check(swatch and swatch[0] == f"{role}, traka",
+              f"{SWATCHES[band]} is called {swatch}, expected {role}, traka")
+        readout = reading.accessible.get(READOUTS[band])
+        shown = TYPICAL[band][4]
+        check(readout == (shown, role),
+              f"{READOUTS[band]} is read as {readout}, expected ({shown!r}, {role!r})")
+
+
 def near_misses_and_enter(form):
     painted = [t[3] for t in TYPICAL]
     texts = [t[4] for t in TYPICAL]
@@ -171,6 +196,7 @@ def main():
         initial_look(form)
         first_keystroke(form, window)
         typical_press(form)
+        screen_reader_names(form)
         if args.screenshot:
             session.screenshot(window, args.screenshot)
             return 0

@@ -35,12 +35,20 @@ class Control:
         return left + width // 2, top + height // 2
 
 
+class Label:
+    """The window just above a selector in the stacking order, which names it."""
+
+    def __init__(self, window_class, visible, tab_stop, text):
+        self.window_class, self.visible, self.tab_stop, self.text = (window_class, visible,
+                                                                     tab_stop, text)
+
+
 class FormReading:
     """One reading of Form1 by the inspector: its density, where its client area is on the
     screen, and every control's presence, place (client pixels), text and list."""
 
     def __init__(self, lines):
-        self.controls, self.items = {}, {}
+        self.controls, self.items, self.accessible, self.labels = {}, {}, {}, {}
         for line in lines:
             fields = line.split("\t")
             if fields[0] == "form":
@@ -52,6 +60,11 @@ class FormReading:
                     fields[2] == "1", tuple(int(v) for v in fields[3:7]), unescape(fields[7]))
             elif fields[0] == "item":
                 self.items.setdefault(fields[1], []).append(unescape(fields[3]))
+            elif fields[0] == "accessible":
+                self.accessible[fields[1]] = (unescape(fields[2]), unescape(fields[3]))
+            elif fields[0] == "label":
+                self.labels[fields[1]] = Label(unescape(fields[2]), fields[3] == "1",
+                                               fields[4] == "1", unescape(fields[5]))
 
     def text(self, name):
         return self.controls[name].text

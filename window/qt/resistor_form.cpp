@@ -76,8 +76,8 @@ ResistorForm::ResistorForm(QWidget* parent) : QWidget(parent) {
         selector.setItems(listItems(tableForBand(band.band)));
         // A combo box's accessible name is its current text and a label's replaces its visible
         // text, so the band's role goes into the description there.
-        selector.setAccessibleDescription(role + QStringLiteral(", boja trake"));
-        control<SwatchPanel>(band.swatch).setAccessibleName(role + QStringLiteral(", traka"));
+        selector.setAccessibleDescription(qtText(selectorLabel(band)));
+        control<SwatchPanel>(band.swatch).setAccessibleName(qtText(swatchName(band)));
         control<QLabel>(band.readout).setAccessibleDescription(role);
     }
 }

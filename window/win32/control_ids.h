@@ -14,6 +14,10 @@ namespace zerapol {
 /// and Escape.
 inline constexpr int kFirstControlId = 100;
 
+/// The id of the window's child windows that are no control of the description (the hidden
+/// labels that name the selectors for screen readers), as Windows' static texts usually have.
+inline constexpr int kUnnamedControlId = -1;
+
 /// The id of the named control; throws std::out_of_range for a name the description lacks.
 int controlId(std::string_view name);
 

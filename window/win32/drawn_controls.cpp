@@ -84,9 +84,9 @@ void registerDrawnControlClasses(HINSTANCE instance) {
 }
 
 HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, const RECT& place,
-                        Colour colour) {
+                        Colour colour, const wchar_t* name) {
     HWND control = CreateWindowExW(
-        0, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+        0, windowClass, name, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
         place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);

@@ -23,9 +23,10 @@ inline constexpr wchar_t kShapeClass[] = L"ZerapolShape";
 /// Registers both classes for the module; throws std::runtime_error if Windows refuses.
 void registerDrawnControlClasses(HINSTANCE instance);
 
-/// Creates a swatch panel or a shape in a colour (system colours resolved), in its place.
+/// Creates a swatch panel or a shape in a colour (system colours resolved), in its place, with
+/// a text that it never shows: what a screen reader calls it.
 HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, const RECT& place,
-                        Colour colour);
+                        Colour colour, const wchar_t* name = L"");
 
 /// Paints a swatch panel in a band colour, with its edge, from its next repaint on.
 void paintSwatch(HWND swatch, Colour colour);

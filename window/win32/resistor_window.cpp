@@ -5,6 +5,7 @@
 #include "bands/band_tables.h"
 #include "window/band_controls.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/described_accessible.h"
 #include "window/win32/drawn_controls.h"
 #include "window/win32/font_choice.h"
 #include "window/win32/wide_text.h"
@@ -215,10 +216,15 @@ void ResistorWindow::createControls(int dpi) {
         const ControlSpec& design = *stacked;
         const int id = controlId(design.name);
         const RECT place = placeOf(design, dpi);
+        const BandControls* band = bandOfControl(design.name);
         HWND created = nullptr;
+        if (design.kind == ControlKind::Selector && band != nullptr) {
+            createSelectorLabel(*band, instance);
+        }
         if (design.kind == ControlKind::SwatchPanel) {
             created = createDrawnControl(kSwatchClass, m_window, id, place,
-                                         design.background.value_or(formSpec().background));
+                                         design.background.value_or(formSpec().background),
+                                         band != nullptr ? toWide(swatchName(*band)).c_str() : L"");
         } else if (design.kind == ControlKind::Outline || design.kind == ControlKind::Line) {
             created = createDrawnControl(kShapeClass, m_window, id, place,
                                          design.foreground.value_or(kDefaultLineColour));
@@ -244,7 +250,24 @@ void ResistorWindow::createControls(int dpi) {
                          static_cast<WPARAM>(tableOfSelector(design.name).size()), 0);
             SetWindowTextW(created, toWide(design.text).c_str());
         }
+        if (design.kind == ControlKind::ReadoutText && band != nullptr) {
+            describeForScreenReaders(created, toWide(band->role));
+        }
         dress(created, design, dpi);
+    }
+}
+
+void ResistorWindow::createSelectorLabel(const BandControls& band, HINSTANCE instance) {
+    // Windows names a combo box after the static text just above it in the stacking order, the
+    // way a dialog's label names its field; hidden, it is heard and not seen. It has no "&", so
+    // it gives the selector no access key.
+    HWND label = CreateWindowExW(0, WC_STATICW, toWide(selectorLabel(band)).c_str(),
+                                 WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, m_window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kUnnamedControlId)),
+                                 instance, nullptr);
+    if (label == nullptr) {
+        throw std::runtime_error("Windows refused to create the label of " +
+                                 std::string(band.selector));
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bands/evaluate.h"
+#include "window/band_controls.h"
 #include "window/form_description.h"
 #include "window/win32/gdi_objects.h"
 
@@ -62,6 +63,7 @@ private:
     int selectorWindowHeight(const ControlSpec& design, int dpi) const;
     static FontSet fontsAt(int dpi);
     void createControls(int dpi);
+    void createSelectorLabel(const BandControls& band, HINSTANCE instance);
     /// Gives a control in its place its font and, for an outline, its shape; sets a selector's
     /// rows and fits its field to the description's height.
     void dress(HWND control, const ControlSpec& design, int dpi);

@@ -2,17 +2,25 @@
 // SPDX-License-Identifier: MIT
 // Reads Form1 of a running Zerapol.exe from outside, as an accessibility tool would: for every
 // control of the window description, whether it is there, its place in the client area, its
-// text (WM_GETTEXT) and, for a selector, its list. One line each, fields split by tabs, with
-// tabs, newlines and backslashes in texts written as \t, \n and \\:
+// text (WM_GETTEXT), what a screen reader gets of it through Microsoft Active Accessibility
+// (the name and description of its client object) and, for a selector, its list and the window
+// just above it in the stacking order, which names it. One line each, fields split by tabs,
+// with tabs, newlines and backslashes in texts written as \t, \n and \\:
 //   form  SCREEN_DPI  CLIENT_SCREEN_X  CLIENT_SCREEN_Y  CLIENT_WIDTH  CLIENT_HEIGHT
 //   control  NAME  PRESENT  LEFT  TOP  WIDTH  HEIGHT  TEXT
+//   accessible  NAME  ACCESSIBLE_NAME  ACCESSIBLE_DESCRIPTION
 //   item  NAME  INDEX  TEXT
+//   label  NAME  CLASS  VISIBLE  TAB_STOP  TEXT
 // Exits 1 when no window of the form's class is open.
 #include "window/form_description.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/resistor_window.h"
 #include "window/win32/wide_text.h"
 
+// clang-format off
+#include <initguid.h> // IID_IAccessible, which MinGW's libraries do not define
+#include <oleacc.h>
+// clang-format on
 #include <cstdio>
 #include <string>
 
@@ -56,6 +64,38 @@ std::wstring itemOf(HWND selector, int index) {
     return text;
 }
 
+// The name and description a screen reader reads of a control's client area; "(none)" where
+// there is no accessible object, "(error)" where it fails to answer.
+std::pair<std::wstring, std::wstring> accessibleOf(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return {L"(none)", L"(none)"};
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto read = [&](auto getter) {
+        BSTR text = nullptr;
+        const HRESULT result = (accessible->*getter)(self, &text);
+        std::wstring value = FAILED(result) ? L"(error)" : text ? text : L"";
+        SysFreeString(text);
+        return value;
+    };
+    auto answer =
+        std::pair{read(&IAccessible::get_accName), read(&IAccessible::get_accDescription)};
+    accessible->Release();
+    return answer;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 } // namespace
 
 int main() {
@@ -64,6 +104,7 @@ int main() {
     if (!SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {
         SetProcessDPIAware();
     }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     HWND form = FindWindowW(zerapol::kFormClass, nullptr);
     if (form == nullptr) {
         std::puts("no form");
@@ -88,7 +129,17 @@ int main() {
         std::printf("control\t%s\t1\t%ld\t%ld\t%ld\t%ld\t%s\n", name.c_str(), place.left, place.top,
                     place.right - place.left, place.bottom - place.top,
                     escaped(textOf(control)).c_str());
+        const auto [accessibleName, accessibleDescription] = accessibleOf(control);
+        std::printf("accessible\t%s\t%s\t%s\n", name.c_str(), escaped(accessibleName).c_str(),
+                    escaped(accessibleDescription).c_str());
         if (design.kind == zerapol::ControlKind::Selector) {
+            HWND above = GetWindow(control, GW_HWNDPREV);
+            if (above != nullptr) {
+                const auto style = GetWindowLongW(above, GWL_STYLE);
+                std::printf("label\t%s\t%s\t%d\t%d\t%s\n", name.c_str(),
+                            escaped(classOf(above)).c_str(), (style & WS_VISIBLE) ? 1 : 0,
+                            (style & WS_TABSTOP) ? 1 : 0, escaped(textOf(above)).c_str());
+            }
             const auto count = SendMessageW(control, CB_GETCOUNT, 0, 0);
             for (int index = 0; index < count; ++index) {
                 std::printf("item\t%s\t%d\t%s\n", name.c_str(), index,
