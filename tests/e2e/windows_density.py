@@ -2,13 +2,16 @@
 # SPDX-License-Identifier: MIT
 """Zerapol.exe at 96, 120, 144 and 192 dots per inch (Wine's LogPixels): the window is the same
 drawing, scaled: every control's rectangle is the design's twips at that density, within a
-pixel.
+pixel, and the text in each selector's field has as much room above its ink as below it,
+within 2 pixels.
 
 Usage: windows_density.py WINE_RUN ZERAPOL_EXE INSPECTOR
 """
 
 import argparse
 import subprocess
+
+from Xlib import X
 
 from desktop_session import Failure
 from wine_session import WineSession, run_checks
@@ -43,6 +46,32 @@ CLIENT = (7995, 5235)
 LEADS = {"Line1": (1080, 1680), "Line8": (6000, 6480)}
 
 
+# The selectors whose field shows "Izaberite boju" unchosen: the first has the focus, and its
+# text is selected.
+UNCHOSEN = ("Combo2", "Combo3", "Combo4", "Combo5")
+
+
+def ink_margins(session, reading, name, dpi):
+    """Rows of the field above and below the text's ink, between the field's edges, left of the
+    arrow button."""
+    left, top, width, height = reading.controls[name].rect
+    x = reading.origin[0] + left + round(4 * dpi / 96)
+    columns = width - round(4 * dpi / 96) - round(22 * dpi / 96)
+    root = session.x.screen().root
+    image = root.get_image(x, reading.origin[1] + top, columns, height, X.ZPixmap, 0xFFFFFFFF)
+    ink = []
+    for row in range(height):
+        line = image.data[row * columns * 4:(row + 1) * columns * 4]
+        darkest = min(sum(line[i:i + 3]) for i in range(0, len(line), 4))
+        ink.append(darkest < 3 * 96)
+    # The edges are the field's first and last rows that are not ink-free white from end to end.
+    rows = [r for r in range(height) if ink[r]]
+    if not rows:
+        return None
+    edge = round(dpi / 96)
+    return rows[0] - edge, height - 1 - edge - rows[-1]
+
+
 def set_density(session, dpi):
     subprocess.run([session.wine_run, "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
                     "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
@@ -75,6 +104,15 @@ def check_at(session, exe, dpi):
         if abs(left - px(x1)) > 1 or abs(left + w - px(x2)) > 1 or abs(h - thick) > 1 \
                 or abs(top + h / 2 - px(2880)) > 1:
             failures.append(f"{name} at {(left, top, w, h)}")
+    for name in UNCHOSEN:
+        margins = ink_margins(session, reading, name, dpi)
+        if margins is None:
+            failures.append(f"{name} shows no text")
+        elif abs(margins[0] - margins[1]) > 2:
+            failures.append(f"{name}'s text has {margins[0]} rows above its ink and "
+                            f"{margins[1]} below")
+        else:
+            print(f"{dpi} dpi: {name} ink margins {margins[0]} above, {margins[1]} below")
     session.close_window(window)
     program.wait(timeout=20)
     return [f"{dpi} dpi: {f}" for f in failures]

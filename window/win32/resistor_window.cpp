@@ -118,6 +118,49 @@ int fitSelectorField(HWND selector, int height, int guess) {
     return asked;
 }
 
+// A drop-down puts its field's text at the top of the field, leaving more room below the ink
+// than above it at every density: the text line is moved to where the ink of the field's text
+// (capitals, ascenders and descenders alike) stands in the middle.
+void centreFieldText(HWND selector, std::wstring_view sample) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(selector, &info) || info.hwndItem == nullptr) {
+        return;
+    }
+    HWND edit = info.hwndItem;
+    HDC dc = GetDC(edit);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // The ink's rows, counted from the top of the text line; a bitmap face answers for no
+    // glyph, and its ink is taken to fill the line below its accents' room.
+    int inkTop = metrics.tmInternalLeading;
+    int inkBottom = metrics.tmHeight;
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    bool measured = false;
+    for (const wchar_t letter : sample) {
+        GLYPHMETRICS glyph{};
+        if (letter == L' ' ||
+            GetGlyphOutlineW(dc, letter, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
+            continue;
+        }
+        const int top = metrics.tmAscent - glyph.gmptGlyphOrigin.y;
+        const int bottom = top + static_cast<int>(glyph.gmBlackBoxY);
+        inkTop = measured ? std::min(inkTop, top) : top;
+        inkBottom = measured ? std::max(inkBottom, bottom) : bottom;
+        measured = true;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(edit, dc);
+
+    RECT field;
+    GetClientRect(selector, &field);
+    const RECT& line = info.rcItem;
+    const int lineTop = (field.bottom - (inkBottom - inkTop)) / 2 - inkTop;
+    MoveWindow(edit, line.left, lineTop, line.right - line.left, metrics.tmHeight, FALSE);
+}
+
 RECT pixelsOf(const TwipRect& twips, int dpi) {
     const int left = twipsToPixels(twips.left, dpi);
     const int top = twipsToPixels(twips.top, dpi);
@@ -318,6 +361,7 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
                          selectorWindowHeight(design, dpi),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
+        centreFieldText(control, toWide(design.text));
     }
     if (design.kind == ControlKind::Outline) {
         cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
