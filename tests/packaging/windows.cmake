@@ -2,7 +2,11 @@
 add_test(NAME packaging.windows_executable
     COMMAND "${ZERAPOL_SYSTEM_PYTHON}" "${CMAKE_CURRENT_SOURCE_DIR}/windows_executable.py"
             "$<TARGET_FILE:zerapol>")
-set_tests_properties(packaging.windows_executable PROPERTIES
+# The same small sizes as Zerapol.exe's icon carries them.
+add_test(NAME packaging.windows_small_icons
+    COMMAND "${ZERAPOL_SYSTEM_PYTHON}" "${CMAKE_CURRENT_SOURCE_DIR}/small_icons.py"
+            --ico "${ZERAPOL_ICO}")
+set_tests_properties(packaging.windows_executable packaging.windows_small_icons PROPERTIES
     LABELS "packaging;windows" ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
 
 # The installer, used under Wine as a user and an administrator would: install, start, upgrade,
