@@ -32,8 +32,6 @@ void setWindowIcons(HWND window, HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    // Screen readers ask the window's controls for accessible objects, which COM hands over.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
         zerapol::ResistorWindow form(instance);
         setWindowIcons(form.handle(), instance);
@@ -41,11 +39,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         form.onDestroyed([] { PostQuitMessage(0); });
         ShowWindow(form.handle(), showCommand);
         UpdateWindow(form.handle());
-        const int status = zerapol::runMessageLoop(form);
-        if (SUCCEEDED(com)) {
-            CoUninitialize();
-        }
-        return status;
+        return zerapol::runMessageLoop(form);
     } catch (const std::exception& error) {
         zerapol::reportRunTimeError(nullptr, error);
         return zerapol::kRunTimeErrorExitStatus;

@@ -20,8 +20,7 @@ VERSION = {
 }
 # What Windows itself provides; anything else would have to ship beside the program.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll",
-               "advapi32.dll", "shell32.dll", "ole32.dll", "oleaut32.dll", "oleacc.dll",
-               "ws2_32.dll"}
+               "advapi32.dll", "shell32.dll", "ole32.dll", "ws2_32.dll"}
 ICON_SIZES = {16, 24, 32, 48, 64, 128, 256}
 # The version block speaks the window's language: Serbian (Latin, Serbia), in Unicode (1200).
 SERBIAN_LATIN = 0x241A

@@ -7,11 +7,51 @@
 #include <oleacc.h>
 // clang-format on
 #include <commctrl.h>
+#include <objbase.h>
 #include <stdexcept>
 #include <utility>
 
 namespace zerapol {
 namespace {
+
+// Active Accessibility and COM, loaded when a screen reader first asks: most starts have none
+// to answer, and loading them would cost every start.
+struct Accessibility {
+    decltype(&CreateStdAccessibleObject) createStandardObject = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+    decltype(&SysAllocString) allocateString = nullptr;
+};
+
+template <typename Function> Function entryOf(HMODULE module, const char* name) {
+    // The detour through a plain function pointer is how GCC lets a looked-up entry be typed.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+const Accessibility* accessibility() {
+    static const Accessibility loaded = [] {
+        Accessibility found;
+        HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+        HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+        HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
+        if (oleacc == nullptr || ole32 == nullptr || oleaut32 == nullptr) {
+            return found;
+        }
+        // The objects handed to a screen reader are marshalled by COM, on this thread.
+        const auto initialise = entryOf<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
+        if (initialise == nullptr ||
+            FAILED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+            return found;
+        }
+        found.createStandardObject =
+            entryOf<decltype(&CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
+        found.resultFromObject = entryOf<decltype(&LresultFromObject)>(oleacc, "LresultFromObject");
+        found.allocateString = entryOf<decltype(&SysAllocString)>(oleaut32, "SysAllocString");
+        return found;
+    }();
+    return loaded.createStandardObject && loaded.resultFromObject && loaded.allocateString
+               ? &loaded
+               : nullptr;
+}
 
 // COM objects are destroyed through Release(), never through their interfaces.
 #pragma GCC diagnostic push
@@ -74,7 +114,7 @@ public:
         if (description == nullptr) {
             return E_POINTER;
         }
-        *description = SysAllocString(m_description.c_str());
+        *description = accessibility()->allocateString(m_description.c_str());
         return *description != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -156,10 +196,12 @@ LRESULT CALLBACK describedProcedure(HWND control, UINT message, WPARAM wParam, L
     auto* description = reinterpret_cast<std::wstring*>(data);
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         IAccessible* standard = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
-                                                reinterpret_cast<void**>(&standard)))) {
+        const Accessibility* services = accessibility();
+        if (services != nullptr &&
+            SUCCEEDED(services->createStandardObject(control, OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&standard)))) {
             auto* described = new DescribedAccessible(standard, *description);
-            const LRESULT result = LresultFromObject(IID_IAccessible, wParam, described);
+            const LRESULT result = services->resultFromObject(IID_IAccessible, wParam, described);
             described->Release();
             return result;
         }

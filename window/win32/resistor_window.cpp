@@ -120,12 +120,13 @@ int fitSelectorField(HWND selector, int height, int guess) {
 
 // A drop-down puts its field's text at the top of the field, leaving more room below the ink
 // than above it at every density: the text line is moved to where the ink of the field's text
-// (capitals, ascenders and descenders alike) stands in the middle.
-void centreFieldText(HWND selector, std::wstring_view sample) {
+// (capitals, ascenders and descenders alike) stands in the middle. Returns where the text line
+// starts, for the next selector of the same font and height (negative: not known yet).
+int centreFieldText(HWND selector, std::wstring_view sample, int lineTop) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if (!GetComboBoxInfo(selector, &info) || info.hwndItem == nullptr) {
-        return;
+        return lineTop;
     }
     HWND edit = info.hwndItem;
     HDC dc = GetDC(edit);
@@ -133,32 +134,34 @@ void centreFieldText(HWND selector, std::wstring_view sample) {
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    // The ink's rows, counted from the top of the text line; a bitmap face answers for no
-    // glyph, and its ink is taken to fill the line below its accents' room.
-    int inkTop = metrics.tmInternalLeading;
-    int inkBottom = metrics.tmHeight;
-    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    bool measured = false;
-    for (const wchar_t letter : sample) {
-        GLYPHMETRICS glyph{};
-        if (letter == L' ' ||
-            GetGlyphOutlineW(dc, letter, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
-            continue;
+    if (lineTop < 0) {
+        // The ink's rows, counted from the top of the text line; a bitmap face answers for no
+        // glyph, and its ink is taken to fill the line below its accents' room.
+        int inkTop = metrics.tmInternalLeading;
+        int inkBottom = metrics.tmHeight;
+        const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+        bool measured = false;
+        for (const wchar_t letter : sample) {
+            GLYPHMETRICS glyph{};
+            if (letter == L' ' || GetGlyphOutlineW(dc, letter, GGO_METRICS, &glyph, 0, nullptr,
+                                                   &identity) == GDI_ERROR) {
+                continue;
+            }
+            const int top = metrics.tmAscent - glyph.gmptGlyphOrigin.y;
+            const int bottom = top + static_cast<int>(glyph.gmBlackBoxY);
+            inkTop = measured ? std::min(inkTop, top) : top;
+            inkBottom = measured ? std::max(inkBottom, bottom) : bottom;
+            measured = true;
         }
-        const int top = metrics.tmAscent - glyph.gmptGlyphOrigin.y;
-        const int bottom = top + static_cast<int>(glyph.gmBlackBoxY);
-        inkTop = measured ? std::min(inkTop, top) : top;
-        inkBottom = measured ? std::max(inkBottom, bottom) : bottom;
-        measured = true;
+        RECT field;
+        GetClientRect(selector, &field);
+        lineTop = std::max(0, static_cast<int>(field.bottom - (inkBottom - inkTop)) / 2 - inkTop);
     }
     SelectObject(dc, previous);
     ReleaseDC(edit, dc);
-
-    RECT field;
-    GetClientRect(selector, &field);
     const RECT& line = info.rcItem;
-    const int lineTop = (field.bottom - (inkBottom - inkTop)) / 2 - inkTop;
     MoveWindow(edit, line.left, lineTop, line.right - line.left, metrics.tmHeight, FALSE);
+    return lineTop;
 }
 
 RECT pixelsOf(const TwipRect& twips, int dpi) {
@@ -361,7 +364,7 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
                          selectorWindowHeight(design, dpi),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        centreFieldText(control, toWide(design.text));
+        m_fieldTextTop = centreFieldText(control, toWide(design.text), m_fieldTextTop);
     }
     if (design.kind == ControlKind::Outline) {
         cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
@@ -374,6 +377,7 @@ void ResistorWindow::layOut(int dpi) {
     FontSet previous = std::exchange(m_fonts, fontsAt(dpi));
     m_fieldItemHeight = 0;
     m_listRoomExtra = 0;
+    m_fieldTextTop = -1;
     for (const ControlSpec& design : formControls()) {
         HWND control = GetDlgItem(m_window, controlId(design.name));
         if (control == nullptr) {

@@ -76,6 +76,7 @@ private:
     HWND m_focusBeforeDeactivation = nullptr;
     int m_fieldItemHeight = 0; ///< what a selector's field asks for at this density, once known
     int m_listRoomExtra = 0;   ///< what a selector's window needs beyond its field and rows
+    int m_fieldTextTop = -1;   ///< where a selector's text line starts, once one is centred
     std::map<int, std::function<void()>> m_clickHandlers;
     std::function<void(const std::exception&)> m_errorHandler;
     std::function<void()> m_destroyedHandler;
