@@ -21,9 +21,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from desktop_session import Failure, wait_until  # noqa: E402
+from desktop_session import TITLE, DesktopSession, Failure, wait_until  # noqa: E402
 from wine_session import WINE_SCREEN, run_checks  # noqa: E402
-from desktop_session import DesktopSession, TITLE  # noqa: E402
 
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 PRODUCTS = r"HKLM\Software\Classes\Installer\Products"

@@ -261,7 +261,7 @@ void ResistorWindow::createControls(int dpi) {
     for (const ControlSpec* stacked : stackingOrder()) {
         const ControlSpec& design = *stacked;
         const int id = controlId(design.name);
-        const RECT place = placeOf(design, dpi);
+        const RECT place = windowPlaceOf(design, dpi);
         const BandControls* band = bandOfControl(design.name);
         HWND created = nullptr;
         if (design.kind == ControlKind::Selector && band != nullptr) {
@@ -275,12 +275,9 @@ void ResistorWindow::createControls(int dpi) {
             created = createDrawnControl(kShapeClass, m_window, id, place,
                                          design.foreground.value_or(kDefaultLineColour));
         } else {
-            const int height = design.kind == ControlKind::Selector
-                                   ? selectorWindowHeight(design, dpi)
-                                   : place.bottom - place.top;
             created = CreateWindowExW(
                 0, windowClassOf(design.kind), toWide(design.text).c_str(), styleOf(design),
-                place.left, place.top, place.right - place.left, height, m_window,
+                place.left, place.top, place.right - place.left, place.bottom - place.top, m_window,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         }
         if (created == nullptr) {
@@ -328,11 +325,19 @@ ResistorWindow::FontSet ResistorWindow::fontsAt(int dpi) {
     return fonts;
 }
 
-int ResistorWindow::selectorWindowHeight(const ControlSpec& design, int dpi) const {
-    // A drop-down's window is its field and its open list together.
+int ResistorWindow::selectorContentHeight(const ControlSpec& design, int dpi) {
+    // A drop-down's field and its open list with every row, inside the list's edges.
     const int rows = static_cast<int>(tableOfSelector(design.name).size());
-    return twipsToPixels(design.bounds.height, dpi) + rows * listItemHeight(dpi) + 2 +
-           m_listRoomExtra;
+    return twipsToPixels(design.bounds.height, dpi) + rows * listItemHeight(dpi) + 2;
+}
+
+RECT ResistorWindow::windowPlaceOf(const ControlSpec& design, int dpi) const {
+    RECT place = placeOf(design, dpi);
+    // A drop-down's window is its field and the room its list opens into together.
+    if (design.kind == ControlKind::Selector) {
+        place.bottom = place.top + selectorContentHeight(design, dpi) + m_listRoomExtra;
+    }
+    return place;
 }
 
 void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
@@ -350,18 +355,17 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
         // A drop-down's open list gets the room its window had below the field when it last
         // took a size; sized before it had its font and field, it can have too little for every
         // row. What it lacked is given to it, and to each selector made after it.
-        const int rows = static_cast<int>(tableOfSelector(design.name).size());
         for (int attempt = 0; attempt < 3; ++attempt) {
             RECT dropped;
             SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
             const int shortfall =
-                field + rows * listItemHeight(dpi) + 2 - (dropped.bottom - dropped.top);
+                selectorContentHeight(design, dpi) - (dropped.bottom - dropped.top);
             if (shortfall <= 0) {
                 break;
             }
             m_listRoomExtra += shortfall;
-            SetWindowPos(control, nullptr, 0, 0, dropped.right - dropped.left,
-                         selectorWindowHeight(design, dpi),
+            const RECT place = windowPlaceOf(design, dpi);
+            SetWindowPos(control, nullptr, 0, 0, place.right - place.left, place.bottom - place.top,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         m_fieldTextTop = centreFieldText(control, toWide(design.text), m_fieldTextTop);
@@ -383,10 +387,9 @@ void ResistorWindow::layOut(int dpi) {
         if (control == nullptr) {
             continue;
         }
-        const RECT place = placeOf(design, dpi);
-        const int height = design.kind == ControlKind::Selector ? selectorWindowHeight(design, dpi)
-                                                                : place.bottom - place.top;
-        MoveWindow(control, place.left, place.top, place.right - place.left, height, FALSE);
+        const RECT place = windowPlaceOf(design, dpi);
+        MoveWindow(control, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, FALSE);
         dress(control, design, dpi);
     }
     InvalidateRect(m_window, nullptr, TRUE);

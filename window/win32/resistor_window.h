@@ -60,7 +60,10 @@ private:
     using FontSet = std::map<const FontSpec*, FontObject>;
 
     static int listItemHeight(int dpi);
-    int selectorWindowHeight(const ControlSpec& design, int dpi) const;
+    static int selectorContentHeight(const ControlSpec& design, int dpi);
+    /// Where a control's window stands: its place, and for a selector the room below its field
+    /// that its list opens into.
+    RECT windowPlaceOf(const ControlSpec& design, int dpi) const;
     static FontSet fontsAt(int dpi);
     void createControls(int dpi);
     void createSelectorLabel(const BandControls& band, HINSTANCE instance);
