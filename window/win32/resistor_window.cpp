@@ -159,8 +159,13 @@ int centreFieldText(HWND selector, std::wstring_view sample, int lineTop) {
     }
     SelectObject(dc, previous);
     ReleaseDC(edit, dc);
+    // The edit reaches down to the bottom of the field: the drop-down paints its frame and
+    // button but not the field, and rows that no window covers would show whatever was there.
     const RECT& line = info.rcItem;
-    MoveWindow(edit, line.left, lineTop, line.right - line.left, metrics.tmHeight, FALSE);
+    MoveWindow(
+        edit, line.left, lineTop, line.right - line.left,
+        std::max(static_cast<int>(metrics.tmHeight), static_cast<int>(line.bottom) - lineTop),
+        FALSE);
     return lineTop;
 }
 

@@ -221,6 +221,30 @@ TEST_F(ResistorWindowTest, TitleSelectorsAndReadoutsStartInTheirInitialLook) {
     }
 }
 
+TEST_F(ResistorWindowTest, EveryRowOfEachSelectorsFieldIsPainted) {
+    swatchPixel(1); // paints the window
+    for (const Band& band : kBands) {
+        SCOPED_TRACE(band.selector);
+        HWND selector = control(band.selector);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(selector, &info));
+        RECT field = info.rcItem;
+        MapWindowPoints(selector, HWND_DESKTOP, reinterpret_cast<POINT*>(&field), 2);
+        // The field is white between and around the letters of its text: a row with no white in
+        // it is one nothing painted.
+        HDC screen = GetDC(nullptr);
+        for (int y = field.top; y < field.bottom; ++y) {
+            bool white = false;
+            for (int x = field.left; x < field.right && !white; ++x) {
+                white = GetPixel(screen, x, y) == RGB(255, 255, 255);
+            }
+            EXPECT_TRUE(white) << "row " << y - field.top << " of the field";
+        }
+        ReleaseDC(nullptr, screen);
+    }
+}
+
 TEST_F(ResistorWindowTest, SelectorsOfferTheirBandsColoursInRowOrder) {
     const std::array<const std::vector<std::wstring>*, 5> lists{&kDigits, &kDigits, &kDigits,
                                                                 &kMultipliers, &kTolerances};
