@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Zerapol.exe at 96, 120, 144 and 192 dots per inch (Wine's LogPixels): the window is the same
 drawing, scaled: every control's rectangle is the design's twips at that density, within a
-pixel, and the text in each selector's field has as much room above its ink as below it,
-within 2 pixels.
+pixel, the outlines and leads the window draws stand there too, and the text in each selector's
+field has as much room above its ink as below it, within 2 pixels.
 
 Usage: windows_density.py WINE_RUN ZERAPOL_EXE INSPECTOR
 """
@@ -29,12 +29,8 @@ DESIGN = {
     "Combo2": (1800, 600, 1335, 315),
     "Combo1": (240, 600, 1335, 315),
     "Picture2": (2760, 2280, 495, 1215),
-    "Shape4": (5040, 4200, 975, 375),
-    "Shape3": (3000, 4200, 1935, 375),
-    "Shape2": (1800, 4200, 1095, 375),
     "Label7": (2520, 4200, 375, 375),
     "Label6": (2160, 4200, 375, 375),
-    "Shape1": (1680, 2280, 4335, 1215),
     "Label5": (5040, 3840, 975, 255),
     "Label4": (3360, 3840, 1215, 255),
     "Label3": (5040, 4200, 975, 375),
@@ -42,8 +38,16 @@ DESIGN = {
     "Label1": (1800, 4200, 375, 375),
 }
 CLIENT = (7995, 5235)
+# The outlines the window draws: the readouts' frames and the resistor's body.
+OUTLINES = {
+    "Shape4": (5040, 4200, 975, 375),
+    "Shape3": (3000, 4200, 1935, 375),
+    "Shape2": (1800, 4200, 1095, 375),
+    "Shape1": (1680, 2280, 4335, 1215),
+}
 # The leads run along y = 2880 between these x, 4 pixels wide at 96 dpi.
 LEADS = {"Line1": (1080, 1680), "Line8": (6000, 6480)}
+BLACK = (0, 0, 0)
 
 
 # The selectors whose field shows "Izaberite boju" unchosen: the first has the focus, and its
@@ -72,6 +76,44 @@ def ink_margins(session, reading, name, dpi):
     return rows[0] - edge, height - 1 - edge - rows[-1]
 
 
+def colour_at(session, reading, x, y):
+    """The colour on the screen at a point of the client area, as (red, green, blue)."""
+    root = session.x.screen().root
+    pixel = root.get_image(reading.origin[0] + x, reading.origin[1] + y, 1, 1, X.ZPixmap,
+                           0xFFFFFFFF).data
+    return pixel[2], pixel[1], pixel[0]
+
+
+def drawn_shape_failures(session, reading, dpi):
+    """Each outline's edges are black across their middles (its sides a quarter of the way down)
+    with no black just outside them, and each lead is black across its width with none just above
+    or below."""
+    def px(twips):
+        return round(twips * dpi / 1440)
+
+    failures = []
+    for name, (left, top, width, height) in OUTLINES.items():
+        x1, y1 = px(left), px(top)
+        x2, y2 = x1 + px(width) - 1, y1 + px(height) - 1
+        # A quarter of the way down the sides: the leads meet the body at the middle.
+        xm, ym = (x1 + x2) // 2, y1 + (y2 - y1) // 4
+        for edge, (x, y), (ox, oy) in (("left", (x1, ym), (x1 - 1, ym)),
+                                       ("right", (x2, ym), (x2 + 1, ym)),
+                                       ("top", (xm, y1), (xm, y1 - 1)),
+                                       ("bottom", (xm, y2), (xm, y2 + 1))):
+            if colour_at(session, reading, x, y) != BLACK \
+                    or colour_at(session, reading, ox, oy) == BLACK:
+                failures.append(f"{name}'s {edge} edge is not at ({x}, {y})")
+    # A lead's width is split on either side of its row, as a pen's would be.
+    thick = round(4 * dpi / 96)
+    for name, (x1, x2) in LEADS.items():
+        x, first = (px(x1) + px(x2)) // 2, px(2880) - thick // 2
+        rows = [colour_at(session, reading, x, row) for row in range(first - 1, first + thick + 1)]
+        if rows[0] == BLACK or rows[-1] == BLACK or any(c != BLACK for c in rows[1:-1]):
+            failures.append(f"{name} is not {thick} rows wide from row {first}: {rows}")
+    return failures
+
+
 def set_density(session, dpi):
     subprocess.run([session.wine_run, "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
                     "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
@@ -98,12 +140,7 @@ def check_at(session, exe, dpi):
         if any(abs(s - e) > 1 for s, e in zip(seen, expected)):
             failures.append(f"{name} at {seen}, expected "
                             + ", ".join(f"{e:.1f}" for e in expected))
-    for name, (x1, x2) in LEADS.items():
-        left, top, w, h = reading.controls[name].rect
-        thick = 4 * dpi / 96
-        if abs(left - px(x1)) > 1 or abs(left + w - px(x2)) > 1 or abs(h - thick) > 1 \
-                or abs(top + h / 2 - px(2880)) > 1:
-            failures.append(f"{name} at {(left, top, w, h)}")
+    failures += drawn_shape_failures(session, reading, dpi)
     for name in UNCHOSEN:
         margins = ink_margins(session, reading, name, dpi)
         if margins is None:

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/drawn_controls.h"
 
-#include "window/form_description.h"
 #include "window/win32/gdi_objects.h"
 #include "window/win32/window_class.h"
 
@@ -11,8 +10,8 @@
 namespace zerapol {
 namespace {
 
-// A drawn control keeps its state in its own user data: the colour word it is filled with,
-// and whether a band colour has been set.
+// A swatch keeps its state in its own user data: the colour word it is filled with, and
+// whether a band colour has been set.
 constexpr LONG_PTR kPaintedFlag = LONG_PTR{1} << 32;
 
 LONG_PTR stateOf(HWND control) {
@@ -23,14 +22,20 @@ COLORREF fillOf(LONG_PTR state) {
     return static_cast<COLORREF>(state & 0xFFFFFFFF);
 }
 
-// The stock DC brush takes any colour, so painting creates no GDI object.
-void fill(HDC dc, const RECT& area, COLORREF colour) {
+// The stock DC brush takes any colour, so painting creates no brush.
+HBRUSH dcBrush(HDC dc, COLORREF colour) {
     SetDCBrushColor(dc, colour);
-    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+void fill(HDC dc, const RECT& area, COLORREF colour) {
+    FillRect(dc, &area, dcBrush(dc, colour));
 }
 
 LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCPAINT:
+        return 0; // no frame, no scroll bar: nothing outside the client area to draw
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
     case WM_PAINT: {
@@ -47,6 +52,8 @@ LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARA
             InflateRect(&area, -edge, -edge);
         }
         fill(dc, area, fillOf(state));
+        SendMessageW(GetParent(swatch), kDrawShapesOver, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(swatch));
         EndPaint(swatch, &paint);
         return 0;
     }
@@ -55,38 +62,38 @@ LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARA
     }
 }
 
-LRESULT CALLBACK shapeProcedure(HWND shape, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(shape, &paint);
-        RECT area;
-        GetClientRect(shape, &area);
-        // The window's region leaves only the shape itself to fill.
-        fill(dc, area, fillOf(stateOf(shape)));
-        EndPaint(shape, &paint);
-        return 0;
+void drawOutline(HDC dc, const RECT& place, int border, bool roundedCorners, HBRUSH brush) {
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    HRGN outer = nullptr;
+    HRGN inner = nullptr;
+    if (roundedCorners) {
+        // The same corners as a rounded rectangle whose pen is kept inside the shape.
+        const int diameter = 2 * std::max(0, (height - border) / 6);
+        const int innerDiameter = std::max(0, diameter - 2 * border);
+        outer = CreateRoundRectRgn(0, 0, width + 1, height + 1, diameter, diameter);
+        inner = CreateRoundRectRgn(border, border, width - border + 1, height - border + 1,
+                                   innerDiameter, innerDiameter);
+    } else {
+        outer = CreateRectRgn(0, 0, width, height);
+        inner = CreateRectRgn(border, border, width - border, height - border);
     }
-    default:
-        return DefWindowProcW(shape, message, wParam, lParam);
-    }
+    CombineRgn(outer, outer, inner, RGN_DIFF);
+    OffsetRgn(outer, place.left, place.top);
+    FillRgn(dc, outer, brush);
+    DeleteObject(inner);
+    DeleteObject(outer);
 }
 
 } // namespace
 
-void registerDrawnControlClasses(HINSTANCE instance) {
+void registerSwatchClass(HINSTANCE instance) {
     registerWindowClass(instance, kSwatchClass, swatchProcedure);
-    registerWindowClass(instance, kShapeClass, shapeProcedure);
 }
 
-HWND createDrawnControl(const wchar_t* windowClass, HWND parent, int id, const RECT& place,
-                        Colour colour, const wchar_t* name) {
+HWND createSwatch(HWND parent, int id, const RECT& place, Colour colour, const wchar_t* name) {
     HWND control = CreateWindowExW(
-        0, windowClass, name, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+        0, kSwatchClass, name, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
         place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
@@ -102,29 +109,14 @@ void paintSwatch(HWND swatch, Colour colour) {
     InvalidateRect(swatch, nullptr, FALSE);
 }
 
-void cutToOutline(HWND shape, int borderPixels, bool roundedCorners) {
-    RECT area;
-    GetClientRect(shape, &area);
-    const int width = area.right;
-    const int height = area.bottom;
-    const int border = borderPixels;
-    HRGN outer = nullptr;
-    HRGN inner = nullptr;
-    if (roundedCorners) {
-        // The same corners as a rounded rectangle whose pen is kept inside the shape.
-        const int diameter = 2 * std::max(0, (height - border) / 6);
-        const int innerDiameter = std::max(0, diameter - 2 * border);
-        outer = CreateRoundRectRgn(0, 0, width + 1, height + 1, diameter, diameter);
-        inner = CreateRoundRectRgn(border, border, width - border + 1, height - border + 1,
-                                   innerDiameter, innerDiameter);
-    } else {
-        outer = CreateRectRgn(0, 0, width, height);
-        inner = CreateRectRgn(border, border, width - border, height - border);
+void drawShape(HDC dc, const ControlSpec& shape, const RECT& place, int dpi) {
+    HBRUSH brush = dcBrush(dc, toColorRef(shape.foreground.value_or(kDefaultLineColour)));
+    if (shape.kind == ControlKind::Line) {
+        FillRect(dc, &place, brush);
+    } else if (shape.kind == ControlKind::Outline) {
+        drawOutline(dc, place, std::max(1, MulDiv(shape.borderWidth, dpi, kDesignDpi)),
+                    shape.roundedCorners, brush);
     }
-    CombineRgn(outer, outer, inner, RGN_DIFF);
-    DeleteObject(inner);
-    // The window owns its region from here on.
-    SetWindowRgn(shape, outer, TRUE);
 }
 
 } // namespace zerapol

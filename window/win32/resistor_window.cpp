@@ -37,7 +37,7 @@ const wchar_t* windowClassOf(ControlKind kind) {
         return kSwatchClass;
     case ControlKind::Outline:
     case ControlKind::Line:
-        return kShapeClass;
+        break; // drawn by the form: no window
     }
     return L"";
 }
@@ -195,11 +195,16 @@ RECT placeOf(const ControlSpec& design, int dpi) {
                                             : pixelsOf(design.bounds, dpi);
 }
 
+bool isShape(const ControlSpec& design) {
+    return design.kind == ControlKind::Outline || design.kind == ControlKind::Line;
+}
+
 // Windows draws overlapping siblings and moves the focus by the same stacking order, top to
-// bottom. The controls that take the focus overlap nothing, so they go on top in tab order; below
-// them come the frames that must show over what they frame, then the rest, the later created
-// above the earlier as in the description.
-std::vector<const ControlSpec*> stackingOrder() {
+// bottom, and the shapes the form draws keep their places in it. The controls that take the
+// focus overlap nothing, so they go on top in tab order; below them come the frames that must
+// show over what they frame, then the rest, the later created above the earlier as in the
+// description. Worked out once: the description does not change.
+std::vector<const ControlSpec*> orderOfStacking() {
     std::vector<const ControlSpec*> order;
     for (const ControlSpec& design : formControls()) {
         order.push_back(&design);
@@ -221,10 +226,52 @@ std::vector<const ControlSpec*> stackingOrder() {
     return order;
 }
 
+const std::vector<const ControlSpec*>& stackingOrder() {
+    static const std::vector<const ControlSpec*> order = orderOfStacking();
+    return order;
+}
+
+void drawShapesOver(HWND control, HDC dc) {
+    SendMessageW(GetParent(control), kDrawShapesOver, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+// A text that an outline or line lies on: the form draws the shapes over it whenever it has
+// painted. In WM_PAINT it paints to the DC it is given, so the shapes reach the screen with the
+// text; a new text it paints at once, outside WM_PAINT, and the shapes follow straight away.
+LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR subclass, DWORD_PTR) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(control, &paint);
+        DefSubclassProc(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        drawShapesOver(control, dc);
+        EndPaint(control, &paint);
+        return 0;
+    }
+    case WM_SETTEXT: {
+        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        if (IsWindowVisible(control)) {
+            HDC dc = GetDC(control);
+            drawShapesOver(control, dc);
+            ReleaseDC(control, dc);
+        }
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(control, overlaidTextProcedure, subclass);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
 } // namespace
 
 ResistorWindow::ResistorWindow(HINSTANCE instance) {
-    registerDrawnControlClasses(instance);
+    registerSwatchClass(instance);
     registerWindowClass(instance, kFormClass, windowProcedure);
     const FormSpec& form = formSpec();
     CreateWindowExW(kFormExStyle, kFormClass, toWide(form.title).c_str(), kFormStyle, CW_USEDEFAULT,
@@ -235,9 +282,10 @@ ResistorWindow::ResistorWindow(HINSTANCE instance) {
     // Each control is made in its place and font at the window's density: laid out again
     // afterwards, a drop-down would lay itself out once more for every change.
     const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    // Sized before it has children, the form has none to move or clip.
+    fitClientArea(dpi);
     m_fonts = fontsAt(dpi);
     createControls(dpi);
-    fitClientArea(dpi);
 }
 
 ResistorWindow::~ResistorWindow() {
@@ -265,6 +313,9 @@ void ResistorWindow::createControls(int dpi) {
     // need no restacking, which costs a pass over all of them.
     for (const ControlSpec* stacked : stackingOrder()) {
         const ControlSpec& design = *stacked;
+        if (isShape(design)) {
+            continue;
+        }
         const int id = controlId(design.name);
         const RECT place = windowPlaceOf(design, dpi);
         const BandControls* band = bandOfControl(design.name);
@@ -273,12 +324,9 @@ void ResistorWindow::createControls(int dpi) {
             createSelectorLabel(*band, instance);
         }
         if (design.kind == ControlKind::SwatchPanel) {
-            created = createDrawnControl(kSwatchClass, m_window, id, place,
-                                         design.background.value_or(formSpec().background),
-                                         band != nullptr ? toWide(swatchName(*band)).c_str() : L"");
-        } else if (design.kind == ControlKind::Outline || design.kind == ControlKind::Line) {
-            created = createDrawnControl(kShapeClass, m_window, id, place,
-                                         design.foreground.value_or(kDefaultLineColour));
+            created =
+                createSwatch(m_window, id, place, design.background.value_or(formSpec().background),
+                             band != nullptr ? toWide(swatchName(*band)).c_str() : L"");
         } else {
             created = CreateWindowExW(
                 0, windowClassOf(design.kind), toWide(design.text).c_str(), styleOf(design),
@@ -300,6 +348,11 @@ void ResistorWindow::createControls(int dpi) {
         }
         if (design.kind == ControlKind::ReadoutText && band != nullptr) {
             describeForScreenReaders(created, toWide(band->role));
+        }
+        // A swatch asks for the shapes over it itself; no selector or button lies under one.
+        if ((design.kind == ControlKind::ReadoutText || design.kind == ControlKind::CaptionText) &&
+            !shapesAbove(design, dpi).empty()) {
+            SetWindowSubclass(created, overlaidTextProcedure, 0, 0);
         }
         dress(created, design, dpi);
     }
@@ -375,10 +428,51 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
         }
         m_fieldTextTop = centreFieldText(control, toWide(design.text), m_fieldTextTop);
     }
-    if (design.kind == ControlKind::Outline) {
-        cutToOutline(control, std::max(1, MulDiv(design.borderWidth, dpi, kDesignDpi)),
-                     design.roundedCorners);
+}
+
+std::vector<const ControlSpec*> ResistorWindow::shapesAbove(const ControlSpec& design, int dpi) {
+    std::vector<const ControlSpec*> above;
+    const RECT place = placeOf(design, dpi);
+    for (const ControlSpec* stacked : stackingOrder()) {
+        if (stacked == &design) {
+            break;
+        }
+        RECT overlap;
+        const RECT shape = placeOf(*stacked, dpi);
+        if (isShape(*stacked) && IntersectRect(&overlap, &shape, &place)) {
+            above.push_back(stacked);
+        }
     }
+    return above;
+}
+
+void ResistorWindow::drawShapesOver(HDC dc, HWND control) {
+    const ControlSpec* design = controlOfId(GetDlgCtrlID(control));
+    if (design == nullptr) {
+        return;
+    }
+    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    const RECT place = placeOf(*design, dpi);
+    // Bottom first, as the form stacks them.
+    const std::vector<const ControlSpec*> above = shapesAbove(*design, dpi);
+    for (auto shape = above.rbegin(); shape != above.rend(); ++shape) {
+        RECT at = placeOf(**shape, dpi);
+        OffsetRect(&at, -place.left, -place.top);
+        drawShape(dc, **shape, at, dpi);
+    }
+}
+
+void ResistorWindow::paintShapes() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_window, &paint);
+    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    const std::vector<const ControlSpec*>& order = stackingOrder();
+    for (auto design = order.rbegin(); design != order.rend(); ++design) {
+        if (isShape(**design)) {
+            drawShape(dc, **design, placeOf(**design, dpi), dpi);
+        }
+    }
+    EndPaint(m_window, &paint);
 }
 
 void ResistorWindow::layOut(int dpi) {
@@ -397,7 +491,8 @@ void ResistorWindow::layOut(int dpi) {
                    place.bottom - place.top, FALSE);
         dress(control, design, dpi);
     }
-    InvalidateRect(m_window, nullptr, TRUE);
+    // Every control is repainted, and with it the shapes drawn over it.
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ResistorWindow::fitClientArea(int dpi) {
@@ -560,6 +655,12 @@ LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_CTLCOLORBTN:
         return reinterpret_cast<LRESULT>(brushOf(formSpec().background));
+    case WM_PAINT:
+        paintShapes();
+        return 0;
+    case kDrawShapesOver:
+        drawShapesOver(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_ERASEBKGND: {
         RECT area;
         GetClientRect(m_window, &area);

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <windows.h>
 
 namespace zerapol {
@@ -67,10 +68,14 @@ private:
     static FontSet fontsAt(int dpi);
     void createControls(int dpi);
     void createSelectorLabel(const BandControls& band, HINSTANCE instance);
-    /// Gives a control in its place its font and, for an outline, its shape; sets a selector's
-    /// rows and fits its field to the description's height.
+    /// Gives a control in its place its font; sets a selector's rows and fits its field to the
+    /// description's height.
     void dress(HWND control, const ControlSpec& design, int dpi);
     void layOut(int dpi);
+    /// The outlines and lines stacked above a control that lie on it, top first.
+    static std::vector<const ControlSpec*> shapesAbove(const ControlSpec& design, int dpi);
+    void drawShapesOver(HDC dc, HWND control);
+    void paintShapes();
     void fitClientArea(int dpi);
     HWND control(std::string_view name, ControlKind kind) const;
     HBRUSH brushOf(Colour colour);

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zerapol developers
 // SPDX-License-Identifier: MIT
 // Reads Form1 of a running Zerapol.exe from outside, as an accessibility tool would: for every
-// control of the window description, whether it is there, its place in the client area, its
-// text (WM_GETTEXT), what a screen reader gets of it through Microsoft Active Accessibility
-// (the name and description of its client object) and, for a selector, its list and the window
-// just above it in the stacking order, which names it. One line each, fields split by tabs,
+// control of the window description that is a window (the form draws its outlines and lines),
+// whether it is there, its place in the client area, its text (WM_GETTEXT), what a screen
+// reader gets of it through Microsoft Active Accessibility (the name and description of its
+// client object) and, for a selector, its list and the window just above it in the stacking
+// order, which names it. One line each, fields split by tabs,
 // with tabs, newlines and backslashes in texts written as \t, \n and \\:
 //   form  SCREEN_DPI  CLIENT_SCREEN_X  CLIENT_SCREEN_Y  CLIENT_WIDTH  CLIENT_HEIGHT
 //   control  NAME  PRESENT  LEFT  TOP  WIDTH  HEIGHT  TEXT
@@ -117,6 +118,10 @@ int main() {
     std::printf("form\t%u\t%ld\t%ld\t%ld\t%ld\n", GetDpiForSystem(), origin.x, origin.y,
                 client.right, client.bottom);
     for (const zerapol::ControlSpec& design : zerapol::formControls()) {
+        if (design.kind == zerapol::ControlKind::Outline ||
+            design.kind == zerapol::ControlKind::Line) {
+            continue; // drawn by the form: no window to read
+        }
         const std::string name(design.name);
         HWND control = GetDlgItem(form, zerapol::controlId(design.name));
         if (control == nullptr) {

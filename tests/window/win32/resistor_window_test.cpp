@@ -25,19 +25,39 @@ struct Twips {
     int left, top, width, height;
 };
 
-// The design, written out in twips (1440 to the inch).
-constexpr std::array<Twips, 22> kDesign{{
-    {"Command1", 3120, 1200, 1455, 495}, {"Picture5", 5280, 2280, 495, 1215},
-    {"Picture4", 4440, 2280, 495, 1215}, {"Picture3", 3600, 2280, 495, 1215},
-    {"Picture1", 1920, 2280, 495, 1215}, {"Combo5", 6480, 600, 1335, 315},
-    {"Combo4", 4920, 600, 1335, 315},    {"Combo3", 3360, 600, 1335, 315},
-    {"Combo2", 1800, 600, 1335, 315},    {"Combo1", 240, 600, 1335, 315},
-    {"Picture2", 2760, 2280, 495, 1215}, {"Shape4", 5040, 4200, 975, 375},
-    {"Shape3", 3000, 4200, 1935, 375},   {"Shape2", 1800, 4200, 1095, 375},
-    {"Label7", 2520, 4200, 375, 375},    {"Label6", 2160, 4200, 375, 375},
-    {"Shape1", 1680, 2280, 4335, 1215},  {"Label5", 5040, 3840, 975, 255},
-    {"Label4", 3360, 3840, 1215, 255},   {"Label3", 5040, 4200, 975, 375},
-    {"Label2", 3000, 4200, 1935, 375},   {"Label1", 1800, 4200, 375, 375},
+// The design's controls, written out in twips (1440 to the inch).
+constexpr std::array<Twips, 18> kDesign{{
+    {"Command1", 3120, 1200, 1455, 495},
+    {"Picture5", 5280, 2280, 495, 1215},
+    {"Picture4", 4440, 2280, 495, 1215},
+    {"Picture3", 3600, 2280, 495, 1215},
+    {"Picture1", 1920, 2280, 495, 1215},
+    {"Combo5", 6480, 600, 1335, 315},
+    {"Combo4", 4920, 600, 1335, 315},
+    {"Combo3", 3360, 600, 1335, 315},
+    {"Combo2", 1800, 600, 1335, 315},
+    {"Combo1", 240, 600, 1335, 315},
+    {"Picture2", 2760, 2280, 495, 1215},
+    {"Label7", 2520, 4200, 375, 375},
+    {"Label6", 2160, 4200, 375, 375},
+    {"Label5", 5040, 3840, 975, 255},
+    {"Label4", 3360, 3840, 1215, 255},
+    {"Label3", 5040, 4200, 975, 375},
+    {"Label2", 3000, 4200, 1935, 375},
+    {"Label1", 1800, 4200, 375, 375},
+}};
+
+// The frames around the readouts, the resistor's body, and its leads (4 pixels wide at 96 dpi,
+// along y = 2880 twips), which the form draws.
+constexpr std::array<Twips, 3> kFrames{{
+    {"Shape2", 1800, 4200, 1095, 375},
+    {"Shape3", 3000, 4200, 1935, 375},
+    {"Shape4", 5040, 4200, 975, 375},
+}};
+constexpr Twips kBody{"Shape1", 1680, 2280, 4335, 1215};
+constexpr std::array<Twips, 2> kLeads{{
+    {"Line1", 1080, 2880, 600, 0},
+    {"Line8", 6000, 2880, 480, 0},
 }};
 
 const std::vector<std::wstring> kDigits{L"Crna", L"Braon",  L"Crvena", L"Narandzasta",
@@ -98,6 +118,18 @@ protected:
 
     std::wstring readout(int band) const {
         return textOf(control(kBands.at(static_cast<std::size_t>(band - 1)).readout));
+    }
+
+    /// Where a rectangle of the design stands on the screen.
+    RECT onScreen(const Twips& design) const {
+        const auto pixels = [&](int twips) {
+            return static_cast<int>(std::lround(twips * dpi() / 1440.0));
+        };
+        POINT origin{0, 0};
+        ClientToScreen(form(), &origin);
+        const int left = origin.x + pixels(design.left);
+        const int top = origin.y + pixels(design.top);
+        return {left, top, left + pixels(design.width), top + pixels(design.height)};
     }
 
     /// The colour on the screen at the middle of the band's swatch.
@@ -371,11 +403,9 @@ TEST_F(ResistorWindowTest, APaintedBandKeepsADarkEdge) {
     ReleaseDC(nullptr, screen);
 }
 
-/// The colour on the screen at a point of a control: dx and dy count from its left and top
-/// edges, or from its right and bottom ones when negative (-1 is the last column or row).
-COLORREF pixelOf(HWND control, int dx, int dy) {
-    RECT place;
-    GetWindowRect(control, &place);
+/// The colour on the screen at a point of a rectangle on it: dx and dy count from its left and
+/// top edges, or from its right and bottom ones when negative (-1 is the last column or row).
+COLORREF pixelOf(const RECT& place, int dx, int dy) {
     const int x = dx >= 0 ? place.left + dx : place.right + dx;
     const int y = dy >= 0 ? place.top + dy : place.bottom + dy;
     HDC screen = GetDC(nullptr);
@@ -394,30 +424,57 @@ TEST_F(ResistorWindowTest, ReadoutFramesStayOnTopOfTheReadoutsAfterAPress) {
     zerapol::evaluateBands(*m_window);
     swatchPixel(1); // paints the window
     const COLORREF black = RGB(0, 0, 0);
-    for (const char* frame : {"Shape2", "Shape3", "Shape4"}) {
-        SCOPED_TRACE(frame);
-        RECT place;
-        GetWindowRect(control(frame), &place);
+    for (const Twips& frame : kFrames) {
+        SCOPED_TRACE(frame.name);
+        const RECT place = onScreen(frame);
         const int halfWidth = (place.right - place.left) / 2;
         const int halfHeight = (place.bottom - place.top) / 2;
-        EXPECT_EQ(pixelOf(control(frame), 0, halfHeight), black) << "left edge";
-        EXPECT_EQ(pixelOf(control(frame), -1, halfHeight), black) << "right edge";
-        EXPECT_EQ(pixelOf(control(frame), halfWidth, 0), black) << "top edge";
-        EXPECT_EQ(pixelOf(control(frame), halfWidth, -1), black) << "bottom edge";
+        EXPECT_EQ(pixelOf(place, 0, halfHeight), black) << "left edge";
+        EXPECT_EQ(pixelOf(place, -1, halfHeight), black) << "right edge";
+        EXPECT_EQ(pixelOf(place, halfWidth, 0), black) << "top edge";
+        EXPECT_EQ(pixelOf(place, halfWidth, -1), black) << "bottom edge";
+        // One pixel wide: inside it is the readout's grey, below it the window's.
+        EXPECT_EQ(pixelOf(place, 1, halfHeight), kBackground) << "inside";
+        EXPECT_EQ(pixelOf(place, halfWidth, place.bottom - place.top), kBackground) << "below";
     }
 }
 
-TEST_F(ResistorWindowTest, TheBodyHasRoundedCorners) {
-    HWND body = control("Shape1");
+TEST_F(ResistorWindowTest, TheBodyHasRoundedCornersAndPassesOverTheBands) {
+    // A painted band, so that the body's edge must be drawn over a swatch to show there.
+    setSelector(1, L"Bela");
+    zerapol::evaluateBands(*m_window);
     swatchPixel(1); // paints the window
+    const RECT body = onScreen(kBody);
     for (const auto& [dx, dy] : {std::pair{0, 0}, {-1, 0}, {0, -1}, {-1, -1}}) {
         SCOPED_TRACE(::testing::Message() << "corner " << dx << ", " << dy);
         EXPECT_EQ(pixelOf(body, dx, dy), kBackground);
     }
-    // Its edges are there, between the first two bands where nothing covers them.
+    // Its edges are there, between the first two bands where nothing covers them...
     const int betweenBands = MulDiv((1920 + 495 + 2760) / 2 - 1680, dpi(), 1440);
     EXPECT_EQ(pixelOf(body, betweenBands, 0), RGB(0, 0, 0)) << "top edge";
     EXPECT_EQ(pixelOf(body, betweenBands, -1), RGB(0, 0, 0)) << "bottom edge";
+    // ...and across the first band, white, whose swatch lies under them.
+    const int acrossBand = MulDiv(1920 + 495 / 2 - 1680, dpi(), 1440);
+    for (const int row : {0, 1, 2, -1, -2, -3}) {
+        SCOPED_TRACE(::testing::Message() << "row " << row);
+        EXPECT_EQ(pixelOf(body, acrossBand, row), RGB(0, 0, 0));
+    }
+    EXPECT_EQ(pixelOf(body, acrossBand, 3), RGB(255, 255, 255)) << "the band below the edge";
+}
+
+TEST_F(ResistorWindowTest, TheLeadsRunFromTheBodyAsWideAsDesigned) {
+    swatchPixel(1); // paints the window
+    for (const Twips& lead : kLeads) {
+        SCOPED_TRACE(lead.name);
+        const RECT along = onScreen(lead);
+        const int middle = (along.left + along.right) / 2 - along.left;
+        // Four pixels at 96 dpi, two on either side of the lead's row.
+        const int half = MulDiv(4, dpi(), 96) / 2;
+        EXPECT_EQ(pixelOf(along, middle, -half), RGB(0, 0, 0)) << "top row";
+        EXPECT_EQ(pixelOf(along, middle, half - 1), RGB(0, 0, 0)) << "bottom row";
+        EXPECT_EQ(pixelOf(along, middle, -half - 1), kBackground) << "above";
+        EXPECT_EQ(pixelOf(along, middle, half), kBackground) << "below";
+    }
 }
 
 struct DesignedFont {
