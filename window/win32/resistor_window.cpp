@@ -282,6 +282,7 @@ ResistorWindow::ResistorWindow(HINSTANCE instance) {
     // Each control is made in its place and font at the window's density: laid out again
     // afterwards, a drop-down would lay itself out once more for every change.
     const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    m_dpi = dpi;
     // Sized before it has children, the form has none to move or clip.
     fitClientArea(dpi);
     m_fonts = fontsAt(dpi);
@@ -451,7 +452,7 @@ void ResistorWindow::drawShapesOver(HDC dc, HWND control) {
     if (design == nullptr) {
         return;
     }
-    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    const int dpi = m_dpi;
     const RECT place = placeOf(*design, dpi);
     // Bottom first, as the form stacks them.
     const std::vector<const ControlSpec*> above = shapesAbove(*design, dpi);
@@ -465,7 +466,7 @@ void ResistorWindow::drawShapesOver(HDC dc, HWND control) {
 void ResistorWindow::paintShapes() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_window, &paint);
-    const int dpi = static_cast<int>(GetDpiForWindow(m_window));
+    const int dpi = m_dpi;
     const std::vector<const ControlSpec*>& order = stackingOrder();
     for (auto design = order.rbegin(); design != order.rend(); ++design) {
         if (isShape(**design)) {
@@ -478,6 +479,7 @@ void ResistorWindow::paintShapes() {
 void ResistorWindow::layOut(int dpi) {
     // The fonts of the new density; the old ones stay alive until every control has let go.
     FontSet previous = std::exchange(m_fonts, fontsAt(dpi));
+    m_dpi = dpi;
     m_fieldItemHeight = 0;
     m_listRoomExtra = 0;
     m_fieldTextTop = -1;

@@ -90,6 +90,7 @@ private:
     std::function<void()> m_destroyedHandler;
     std::map<COLORREF, BrushObject> m_brushes;
     FontSet m_fonts; ///< at the window's present density
+    int m_dpi = 0;   ///< the density the window is laid out and drawn at
 };
 
 } // namespace zerapol

@@ -120,10 +120,11 @@ protected:
         return textOf(control(kBands.at(static_cast<std::size_t>(band - 1)).readout));
     }
 
-    /// Where a rectangle of the design stands on the screen.
-    RECT onScreen(const Twips& design) const {
+    /// Where a rectangle of the design stands on the screen, at the window's density or another.
+    RECT onScreen(const Twips& design, int density = 0) const {
+        const double scale = (density != 0 ? density : dpi()) / 1440.0;
         const auto pixels = [&](int twips) {
-            return static_cast<int>(std::lround(twips * dpi() / 1440.0));
+            return static_cast<int>(std::lround(twips * scale));
         };
         POINT origin{0, 0};
         ClientToScreen(form(), &origin);
@@ -215,6 +216,22 @@ TEST_F(ResistorWindowTest, MovedToADenserMonitorItLaysEveryControlOutAgain) {
         const auto row = static_cast<int>(SendMessageW(selector, CB_GETITEMHEIGHT, 0, 0));
         EXPECT_GE(dropped.bottom - dropped.top, MulDiv(315, denser, 1440) + rows * row);
     }
+    // The form draws its outlines at the new density too: the body's edges between the first two
+    // bands, and each frame's left edge.
+    UpdateWindow(form());
+    pumpMessages();
+    const RECT body = onScreen(kBody, denser);
+    const int betweenBands = MulDiv((1920 + 495 + 2760) / 2 - 1680, denser, 1440);
+    screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, body.left + betweenBands, body.top), RGB(0, 0, 0)) << "body, top";
+    EXPECT_EQ(GetPixel(screen, body.left + betweenBands, body.bottom - 1), RGB(0, 0, 0))
+        << "body, bottom";
+    for (const Twips& frame : kFrames) {
+        const RECT place = onScreen(frame, denser);
+        EXPECT_EQ(GetPixel(screen, place.left, (place.top + place.bottom) / 2), RGB(0, 0, 0))
+            << frame.name;
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(ResistorWindowTest, ResizingOrMaximisingMovesNothing) {
