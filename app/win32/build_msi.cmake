@@ -23,6 +23,8 @@ file(COPY_FILE "${ICON}" "${WORK}/Zerapol.ico")
 execute_process(COMMAND touch -d "@${epoch}" "${WORK}/Zerapol.exe" "${WORK}/Zerapol.ico"
     COMMAND_ERROR_IS_FATAL ANY)
 set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+# faketime's plain date starts a clock that runs on from it; in its -f form a date without "@"
+# stops the clock there, so a slow build writes the same times as a fast one.
 string(TIMESTAMP frozen_time "%Y-%m-%d %H:%M:%S" UTC)
 set(ENV{TZ} UTC)
 
@@ -38,7 +40,7 @@ string(UUID package_code NAMESPACE ${product_code}
 
 file(REMOVE "${OUTPUT}")
 execute_process(
-    COMMAND "${FAKETIME}" "${frozen_time}" "${WIXL}" -a x64
+    COMMAND "${FAKETIME}" -f "${frozen_time}" "${WIXL}" -a x64
             -D "Version=${VERSION}" -D "ProductCode=${product_code}" -D "Name=${NAME}"
             -D Exe=Zerapol.exe -D Icon=Zerapol.ico -o "${OUTPUT}" "${WXS}"
     WORKING_DIRECTORY "${WORK}"
@@ -48,6 +50,6 @@ if(NOT EXISTS "${OUTPUT}")
     message(FATAL_ERROR "wixl made no ${OUTPUT}")
 endif()
 execute_process(
-    COMMAND "${FAKETIME}" "${frozen_time}" "${MSIBUILD}" "${OUTPUT}"
+    COMMAND "${FAKETIME}" -f "${frozen_time}" "${MSIBUILD}" "${OUTPUT}"
             -s "Zerapol ${VERSION}" "Zerapol developers" "x64;1033" "{${package_code}}"
     COMMAND_ERROR_IS_FATAL ANY)

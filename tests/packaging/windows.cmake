@@ -19,3 +19,10 @@ add_test(NAME packaging.windows_installer
 set_tests_properties(packaging.windows_installer PROPERTIES
     LABELS "packaging;windows" TIMEOUT 600
     ENVIRONMENT "LANG=C.UTF-8;LC_ALL=C.UTF-8;PYTHONDONTWRITEBYTECODE=1")
+
+# The installer's times are the commit's, however long its tools take to write them.
+add_test(NAME packaging.windows_installer_times
+    COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/installer_times.sh" "${CMAKE_COMMAND}"
+            "${ZERAPOL_BUILD_MSI}" "${ZERAPOL_WXS}" "$<TARGET_FILE:zerapol>" "${ZERAPOL_ICO}"
+            "${ZERAPOL_DISPLAY_NAME}" "${ZERAPOL_WIXL}" "${ZERAPOL_MSIBUILD}" "${ZERAPOL_FAKETIME}")
+set_tests_properties(packaging.windows_installer_times PROPERTIES LABELS "packaging;windows")
