@@ -8,6 +8,7 @@
 #include "window/win32/described_accessible.h"
 #include "window/win32/drawn_controls.h"
 #include "window/win32/font_choice.h"
+#include "window/win32/form_places.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_class.h"
 #include "window/window_colours.h"
@@ -167,68 +168,6 @@ int centreFieldText(HWND selector, std::wstring_view sample, int lineTop) {
         std::max(static_cast<int>(metrics.tmHeight), static_cast<int>(line.bottom) - lineTop),
         FALSE);
     return lineTop;
-}
-
-RECT pixelsOf(const TwipRect& twips, int dpi) {
-    const int left = twipsToPixels(twips.left, dpi);
-    const int top = twipsToPixels(twips.top, dpi);
-    return {left, top, left + twipsToPixels(twips.width, dpi),
-            top + twipsToPixels(twips.height, dpi)};
-}
-
-RECT pixelsOfLine(const ControlSpec& line, int dpi) {
-    // A horizontal or vertical line, its width split on either side of it as a pen would be.
-    const int width = std::max(1, MulDiv(line.borderWidth, dpi, kDesignDpi));
-    const int half = width / 2;
-    const int x1 = twipsToPixels(std::min(line.from.x, line.to.x), dpi);
-    const int x2 = twipsToPixels(std::max(line.from.x, line.to.x), dpi);
-    const int y1 = twipsToPixels(std::min(line.from.y, line.to.y), dpi);
-    const int y2 = twipsToPixels(std::max(line.from.y, line.to.y), dpi);
-    if (y1 == y2) {
-        return {x1, y1 - half, x2, y1 - half + width};
-    }
-    return {x1 - half, y1, x1 - half + width, y2};
-}
-
-RECT placeOf(const ControlSpec& design, int dpi) {
-    return design.kind == ControlKind::Line ? pixelsOfLine(design, dpi)
-                                            : pixelsOf(design.bounds, dpi);
-}
-
-bool isShape(const ControlSpec& design) {
-    return design.kind == ControlKind::Outline || design.kind == ControlKind::Line;
-}
-
-// Windows draws overlapping siblings and moves the focus by the same stacking order, top to
-// bottom, and the shapes the form draws keep their places in it. The controls that take the
-// focus overlap nothing, so they go on top in tab order; below them come the frames that must
-// show over what they frame, then the rest, the later created above the earlier as in the
-// description. Worked out once: the description does not change.
-std::vector<const ControlSpec*> orderOfStacking() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& design : formControls()) {
-        order.push_back(&design);
-    }
-    const auto rank = [](const ControlSpec* design) {
-        if (design->tabIndex != kNoTabIndex &&
-            (design->kind == ControlKind::PushButton || design->kind == ControlKind::Selector)) {
-            return 0;
-        }
-        return design->drawnAboveSiblings ? 1 : 2;
-    };
-    std::reverse(order.begin(), order.end());
-    std::stable_sort(order.begin(), order.end(), [&](const ControlSpec* a, const ControlSpec* b) {
-        if (rank(a) != rank(b)) {
-            return rank(a) < rank(b);
-        }
-        return rank(a) == 0 && a->tabIndex < b->tabIndex;
-    });
-    return order;
-}
-
-const std::vector<const ControlSpec*>& stackingOrder() {
-    static const std::vector<const ControlSpec*> order = orderOfStacking();
-    return order;
 }
 
 void drawShapesOver(HWND control, HDC dc) {
@@ -429,22 +368,6 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
         }
         m_fieldTextTop = centreFieldText(control, toWide(design.text), m_fieldTextTop);
     }
-}
-
-std::vector<const ControlSpec*> ResistorWindow::shapesAbove(const ControlSpec& design, int dpi) {
-    std::vector<const ControlSpec*> above;
-    const RECT place = placeOf(design, dpi);
-    for (const ControlSpec* stacked : stackingOrder()) {
-        if (stacked == &design) {
-            break;
-        }
-        RECT overlap;
-        const RECT shape = placeOf(*stacked, dpi);
-        if (isShape(*stacked) && IntersectRect(&overlap, &shape, &place)) {
-            above.push_back(stacked);
-        }
-    }
-    return above;
 }
 
 void ResistorWindow::drawShapesOver(HDC dc, HWND control) {

@@ -13,7 +13,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 #include <windows.h>
 
 namespace zerapol {
@@ -72,8 +71,6 @@ private:
     /// description's height.
     void dress(HWND control, const ControlSpec& design, int dpi);
     void layOut(int dpi);
-    /// The outlines and lines stacked above a control that lie on it, top first.
-    static std::vector<const ControlSpec*> shapesAbove(const ControlSpec& design, int dpi);
     void drawShapesOver(HDC dc, HWND control);
     void paintShapes();
     void fitClientArea(int dpi);
