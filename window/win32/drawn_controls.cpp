@@ -52,8 +52,7 @@ LRESULT CALLBACK swatchProcedure(HWND swatch, UINT message, WPARAM wParam, LPARA
             InflateRect(&area, -edge, -edge);
         }
         fill(dc, area, fillOf(state));
-        SendMessageW(GetParent(swatch), kDrawShapesOver, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(swatch));
+        drawFormShapesOver(swatch, dc);
         EndPaint(swatch, &paint);
         return 0;
     }
@@ -101,6 +100,11 @@ HWND createSwatch(HWND parent, int id, const RECT& place, Colour colour, const w
         SetWindowLongPtrW(control, GWLP_USERDATA, static_cast<LONG_PTR>(toColorRef(colour)));
     }
     return control;
+}
+
+void drawFormShapesOver(HWND control, HDC dc) {
+    SendMessageW(GetParent(control), kDrawShapesOver, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control));
 }
 
 void paintSwatch(HWND swatch, Colour colour) {

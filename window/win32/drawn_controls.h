@@ -23,6 +23,9 @@ inline constexpr wchar_t kSwatchClass[] = L"ZerapolSwatch";
 /// lParam: the form draws on that DC the outlines and lines stacked above the control.
 inline constexpr UINT kDrawShapesOver = WM_APP + 1;
 
+/// Has the control's form draw on the DC the outlines and lines stacked above the control.
+void drawFormShapesOver(HWND control, HDC dc);
+
 /// Registers the swatch class for the module; throws std::runtime_error if Windows refuses.
 void registerSwatchClass(HINSTANCE instance);
 

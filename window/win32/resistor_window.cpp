@@ -170,11 +170,6 @@ int centreFieldText(HWND selector, std::wstring_view sample, int lineTop) {
     return lineTop;
 }
 
-void drawShapesOver(HWND control, HDC dc) {
-    SendMessageW(GetParent(control), kDrawShapesOver, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(control));
-}
-
 // A text that an outline or line lies on: the form draws the shapes over it whenever it has
 // painted. In WM_PAINT it paints to the DC it is given, so the shapes reach the screen with the
 // text; a new text it paints at once, outside WM_PAINT, and the shapes follow straight away.
@@ -185,7 +180,7 @@ LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(control, &paint);
         DefSubclassProc(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        drawShapesOver(control, dc);
+        drawFormShapesOver(control, dc);
         EndPaint(control, &paint);
         return 0;
     }
@@ -193,7 +188,7 @@ LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam
         const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
         if (IsWindowVisible(control)) {
             HDC dc = GetDC(control);
-            drawShapesOver(control, dc);
+            drawFormShapesOver(control, dc);
             ReleaseDC(control, dc);
         }
         return result;
@@ -370,30 +365,28 @@ void ResistorWindow::dress(HWND control, const ControlSpec& design, int dpi) {
     }
 }
 
-void ResistorWindow::drawShapesOver(HDC dc, HWND control) {
+void ResistorWindow::drawShapesAbove(HDC dc, HWND control) {
     const ControlSpec* design = controlOfId(GetDlgCtrlID(control));
     if (design == nullptr) {
         return;
     }
-    const int dpi = m_dpi;
-    const RECT place = placeOf(*design, dpi);
+    const RECT place = placeOf(*design, m_dpi);
     // Bottom first, as the form stacks them.
-    const std::vector<const ControlSpec*> above = shapesAbove(*design, dpi);
+    const std::vector<const ControlSpec*> above = shapesAbove(*design, m_dpi);
     for (auto shape = above.rbegin(); shape != above.rend(); ++shape) {
-        RECT at = placeOf(**shape, dpi);
+        RECT at = placeOf(**shape, m_dpi);
         OffsetRect(&at, -place.left, -place.top);
-        drawShape(dc, **shape, at, dpi);
+        drawShape(dc, **shape, at, m_dpi);
     }
 }
 
 void ResistorWindow::paintShapes() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_window, &paint);
-    const int dpi = m_dpi;
     const std::vector<const ControlSpec*>& order = stackingOrder();
     for (auto design = order.rbegin(); design != order.rend(); ++design) {
         if (isShape(**design)) {
-            drawShape(dc, **design, placeOf(**design, dpi), dpi);
+            drawShape(dc, **design, placeOf(**design, m_dpi), m_dpi);
         }
     }
     EndPaint(m_window, &paint);
@@ -560,10 +553,8 @@ LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         // selector has been fitted, is what made that one the description's height.
         auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         const bool field = item->itemID == static_cast<UINT>(-1);
-        item->itemHeight =
-            static_cast<UINT>(field && m_fieldItemHeight > 0
-                                  ? m_fieldItemHeight
-                                  : listItemHeight(static_cast<int>(GetDpiForWindow(m_window))));
+        item->itemHeight = static_cast<UINT>(
+            field && m_fieldItemHeight > 0 ? m_fieldItemHeight : listItemHeight(m_dpi));
         return TRUE;
     }
     case WM_DRAWITEM:
@@ -584,7 +575,7 @@ LRESULT ResistorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         paintShapes();
         return 0;
     case kDrawShapesOver:
-        drawShapesOver(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        drawShapesAbove(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_ERASEBKGND: {
         RECT area;

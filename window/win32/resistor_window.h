@@ -71,7 +71,8 @@ private:
     /// description's height.
     void dress(HWND control, const ControlSpec& design, int dpi);
     void layOut(int dpi);
-    void drawShapesOver(HDC dc, HWND control);
+    /// Draws on a control's DC the outlines and lines stacked above it.
+    void drawShapesAbove(HDC dc, HWND control);
     void paintShapes();
     void fitClientArea(int dpi);
     HWND control(std::string_view name, ControlKind kind) const;
