@@ -22,7 +22,9 @@ set_tests_properties(packaging.windows_installer PROPERTIES
 
 # The installer's times are the commit's, however long its tools take to write them.
 add_test(NAME packaging.windows_installer_times
-    COMMAND bash "${CMAKE_CURRENT_SOURCE_DIR}/installer_times.sh" "${CMAKE_COMMAND}"
-            "${ZERAPOL_BUILD_MSI}" "${ZERAPOL_WXS}" "$<TARGET_FILE:zerapol>" "${ZERAPOL_ICO}"
-            "${ZERAPOL_DISPLAY_NAME}" "${ZERAPOL_WIXL}" "${ZERAPOL_MSIBUILD}" "${ZERAPOL_FAKETIME}")
-set_tests_properties(packaging.windows_installer_times PROPERTIES LABELS "packaging;windows")
+    COMMAND "${ZERAPOL_SYSTEM_PYTHON}" "${CMAKE_CURRENT_SOURCE_DIR}/installer_times.py"
+            "$<TARGET_FILE:zerapol>" "${CMAKE_COMMAND}" "${ZERAPOL_BUILD_MSI}" "${ZERAPOL_WXS}"
+            "${ZERAPOL_ICO}" "${ZERAPOL_DISPLAY_NAME}" "${ZERAPOL_WIXL}" "${ZERAPOL_MSIBUILD}"
+            "${ZERAPOL_FAKETIME}")
+set_tests_properties(packaging.windows_installer_times PROPERTIES
+    LABELS "packaging;windows" ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")

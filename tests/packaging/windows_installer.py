@@ -23,6 +23,7 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from desktop_session import TITLE, DesktopSession, Failure, wait_until  # noqa: E402
 from wine_session import WINE_SCREEN, run_checks  # noqa: E402
+from installer_build import ARGUMENTS, build_msi  # noqa: E402
 
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 PRODUCTS = r"HKLM\Software\Classes\Installer\Products"
@@ -133,16 +134,6 @@ def shell_link(path):
     return target, strings.get("icon"), strings.get("directory")
 
 
-def build_msi(args, version, folder):
-    output = os.path.join(folder, f"Zerapol-{version}-x64.msi")
-    subprocess.run([args.cmake, f"-DWIXL={args.wixl}", f"-DMSIBUILD={args.msibuild}",
-                    f"-DFAKETIME={args.faketime}", f"-DWXS={args.wxs}", f"-DEXE={args.exe}",
-                    f"-DICON={args.icon}", f"-DVERSION={version}", f"-DNAME={args.name}",
-                    f"-DWORK={os.path.join(folder, 'work-' + version)}", f"-DOUTPUT={output}",
-                    "-P", args.build_msi], check=True, capture_output=True)
-    return output
-
-
 def install_use_and_remove(args):
     with Prefix() as prefix:
         status = prefix.msiexec("/i", args.msi, "/qn")
@@ -222,8 +213,7 @@ def upgrade_and_downgrade(args, older):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("msi", "exe", "cmake", "build_msi", "wxs", "icon", "name", "wixl", "msibuild",
-                 "faketime"):
+    for name in ("msi",) + ARGUMENTS:
         parser.add_argument(name)
     args = parser.parse_args()
     with tempfile.TemporaryDirectory(prefix="zerapol-msi-build-") as folder:
