@@ -12,6 +12,7 @@ import os
 import sys
 import tempfile
 
+from check_report import exit_status
 from installer_build import ARGUMENTS, build_msi
 
 # faketime as the build calls it, with a pause inside the faked process before the tool runs.
@@ -36,12 +37,10 @@ def main():
         os.chmod(slow_faketime, 0o755)
         quick = build_msi(args, "1.00", os.path.join(folder, "quick"))
         slow = build_msi(args, "1.00", os.path.join(folder, "slow"), faketime=slow_faketime)
-        if not filecmp.cmp(quick, slow, shallow=False):
-            print("FAILED: the installer built slowly differs from the one built quickly",
-                  file=sys.stderr)
-            return 1
-    print("installer_times: the same bytes however long the tools take")
-    return 0
+        same = filecmp.cmp(quick, slow, shallow=False)
+    return exit_status("installer_times",
+                       [] if same else ["the installer built slowly differs from the one built "
+                                        "quickly"])
 
 
 if __name__ == "__main__":

@@ -16,6 +16,8 @@ import sys
 import tempfile
 import zlib
 
+from check_report import exit_status
+
 SIZES = (16, 24, 32, 48)
 # The band colours the small drawings use, as the band tables give them.
 BANDS = {0xFF0000: "red", 0xC000C0: "violet", 0x000000: "black", 0x7B5A15: "brown"}
@@ -115,11 +117,7 @@ def main():
                 failures.append(f"no {size} px image")
                 continue
             failures += failures_of(size, path)
-    for failure in failures:
-        print(f"FAILED: {failure}", file=sys.stderr)
-    if not failures:
-        print("small_icons: all checks passed")
-    return 1 if failures else 0
+    return exit_status("small_icons", failures)
 
 
 if __name__ == "__main__":

@@ -10,6 +10,8 @@ import sys
 
 import pefile
 
+from check_report import exit_status
+
 VERSION = {
     "FileDescription": "Izracunavanje vrednosti otpornika",
     "LegalCopyright": "Copyright (c) 2026 Zerapol developers, MIT License",
@@ -90,12 +92,7 @@ def failures_of(path):
 
 
 def main():
-    failures = failures_of(sys.argv[1])
-    for failure in failures:
-        print(f"FAILED: {failure}", file=sys.stderr)
-    if not failures:
-        print("windows_executable: all checks passed")
-    return 1 if failures else 0
+    return exit_status("windows_executable", failures_of(sys.argv[1]))
 
 
 if __name__ == "__main__":
