@@ -5,8 +5,8 @@
 // whether it is there, its place in the client area, its text (WM_GETTEXT), what a screen
 // reader gets of it through Microsoft Active Accessibility (the name and description of its
 // client object) and, for a selector, its list and the window just above it in the stacking
-// order, which names it. One line each, fields split by tabs,
-// with tabs, newlines and backslashes in texts written as \t, \n and \\:
+// order, which names it. One line each, fields split by tabs, with tabs, newlines and
+// backslashes in texts written as \t, \n and \\:
 //   form  SCREEN_DPI  CLIENT_SCREEN_X  CLIENT_SCREEN_Y  CLIENT_WIDTH  CLIENT_HEIGHT
 //   control  NAME  PRESENT  LEFT  TOP  WIDTH  HEIGHT  TEXT
 //   accessible  NAME  ACCESSIBLE_NAME  ACCESSIBLE_DESCRIPTION
@@ -15,6 +15,7 @@
 // Exits 1 when no window of the form's class is open.
 #include "window/form_description.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/form_places.h"
 #include "window/win32/resistor_window.h"
 #include "window/win32/wide_text.h"
 
@@ -118,8 +119,7 @@ int main() {
     std::printf("form\t%u\t%ld\t%ld\t%ld\t%ld\n", GetDpiForSystem(), origin.x, origin.y,
                 client.right, client.bottom);
     for (const zerapol::ControlSpec& design : zerapol::formControls()) {
-        if (design.kind == zerapol::ControlKind::Outline ||
-            design.kind == zerapol::ControlKind::Line) {
+        if (zerapol::isShape(design)) {
             continue; // drawn by the form: no window to read
         }
         const std::string name(design.name);
