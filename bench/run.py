@@ -16,8 +16,10 @@ watches the real binary) and for three toy windows built by the probe with the s
 flags: an empty QWidget, one QLabel, and the floor, one QLabel with five editable QComboBox of
 ten items, which any window with these controls pays. With a Windows build, Zerapol.exe under
 Wine is watched in the same run against its own floor, a plain Win32 window with the same
-controls and manifest (bench/win32/floor_window.cpp), started and watched the same way; their
-peak memory is read from outside, from /proc, at the first frame seen.
+controls and manifest (bench/win32/floor_window.cpp), started and watched the same way, and
+against that floor given as many child windows as Form1 (--same-windows), which tells what the
+number of windows costs from what Zerapol.exe does with them; their peak memory is read from
+outside, from /proc, at the first frame seen.
 """
 
 import argparse
@@ -127,8 +129,9 @@ def summary(values):
 
 def startup(bench, binary, runs, wine_run, exe, floor_exe):
     probe = os.path.join(bench, "bench", "startup_probe")
-    result = {"instructions": {}, "memory": {"exe": [], "exe-floor": []},
-              "wall": {"form": [], "empty": [], "floor": [], "exe": [], "exe-floor": []}}
+    windows_kinds = ("exe", "exe-floor", "exe-floor-windows")
+    result = {"instructions": {}, "memory": {k: [] for k in windows_kinds},
+              "wall": {k: [] for k in ("form", "empty", "floor") + windows_kinds}}
     with DesktopSession(WINE_SCREEN) as session:
         env = session.environment()
         for kind in KINDS:
@@ -139,21 +142,21 @@ def startup(bench, binary, runs, wine_run, exe, floor_exe):
         form_marks = [(LAST_FIELD, WHITE), (CORNER, settled_colour(session, [binary], TITLE))]
         toy_marks = [(CORNER, settled_colour(session, [probe, "empty", "--stay"], "baseline"))]
         if exe:
-            exe_marks = [(LAST_FIELD, WHITE),
-                         (CORNER, settled_colour(session, [wine_run, exe], TITLE))]
-            floor_marks = [(LAST_FIELD, WHITE),
-                           (CORNER, settled_colour(session, [wine_run, floor_exe], TITLE))]
+            # Each Windows program's command line, and the marks it is watched at.
+            windows_programs = {"exe": [wine_run, exe], "exe-floor": [wine_run, floor_exe],
+                                "exe-floor-windows": [wine_run, floor_exe, "--same-windows"]}
+            windows_marks = {kind: [(LAST_FIELD, WHITE),
+                                    (CORNER, settled_colour(session, args, TITLE))]
+                             for kind, args in windows_programs.items()}
         for _ in range(runs):
             result["wall"]["form"].append(watched_start(session, [binary], TITLE, form_marks))
             for kind in ("empty", "floor"):
                 result["wall"][kind].append(watched_start(session, [probe, kind, "--stay"],
                                                           "baseline", toy_marks))
             if exe:
-                result["wall"]["exe"].append(watched_start(session, [wine_run, exe], TITLE,
-                                                           exe_marks, result["memory"]["exe"]))
-                result["wall"]["exe-floor"].append(
-                    watched_start(session, [wine_run, floor_exe], TITLE, floor_marks,
-                                  result["memory"]["exe-floor"]))
+                for kind, args in windows_programs.items():
+                    result["wall"][kind].append(watched_start(
+                        session, args, TITLE, windows_marks[kind], result["memory"][kind]))
     return result
 
 
@@ -185,21 +188,27 @@ def startup_table(result, runs):
 
 def windows_table(result, runs):
     wall, mem = result["wall"], result["memory"]
-    exe = summary([t * 1000 for t in wall["exe"]])
-    floor = summary([t * 1000 for t in wall["exe-floor"]])
-    exe_mem, floor_mem = summary(mem["exe"]), summary(mem["exe-floor"])
+    kinds = ("exe", "exe-floor", "exe-floor-windows")
+    times = {k: summary([t * 1000 for t in wall[k]]) for k in kinds}
+    memory = {k: summary(mem[k]) for k in kinds}
+
+    def cells(figures):
+        return " | ".join(f"{figures[k][0]:.1f} ({figures[k][1]:.1f}-{figures[k][2]:.1f})"
+                          for k in kinds)
+
+    def ratios(figures, digits):
+        return " | ".join(f"{figures['exe'][0] / figures[k][0]:.{digits}f}" for k in kinds[1:])
+
     return ["| start-up under Wine, Xvfb | Zerapol.exe | floor: Win32 window, 5 editable "
-            "drop-downs, button, text | to floor | target |",
-            "|---|---|---|---|---|",
+            "drop-downs, button, text | floor with as many windows as Form1 | to floor | "
+            "to floor with as many windows | target |",
+            "|---|---|---|---|---|---|---|",
             f"| wall clock to first frame, watched, ms, median (min-max) of {runs} interleaved | "
-            f"{exe[0]:.1f} ({exe[1]:.1f}-{exe[2]:.1f}) | {floor[0]:.1f} ({floor[1]:.1f}-"
-            f"{floor[2]:.1f}) | {exe[0] / floor[0]:.2f} | <= 1.10 to floor |",
-            f"| peak memory at first frame, MiB, median (min-max) of {runs} | "
-            f"{exe_mem[0]:.1f} ({exe_mem[1]:.1f}-{exe_mem[2]:.1f}) | {floor_mem[0]:.1f} "
-            f"({floor_mem[1]:.1f}-{floor_mem[2]:.1f}) | {exe_mem[0] / floor_mem[0]:.3f} | "
-            f"<= 1.05 to floor |",
-            f"| Zerapol.exe to the Qt program, wall clock, same run | | | "
-            f"{exe[0] / summary([t * 1000 for t in wall['form']])[0]:.2f} | |"]
+            f"{cells(times)} | {ratios(times, 2)} | <= 1.10 to floor |",
+            f"| peak memory at first frame, MiB, median (min-max) of {runs} | {cells(memory)} | "
+            f"{ratios(memory, 3)} | <= 1.05 to floor |",
+            f"| Zerapol.exe to the Qt program, wall clock, same run | | | | "
+            f"{times['exe'][0] / summary([t * 1000 for t in wall['form']])[0]:.2f} | | |"]
 
 
 def press_rows(bench):

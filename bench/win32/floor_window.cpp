@@ -5,16 +5,21 @@
 // five editable drop-downs of ten items and a push button, all in the default GUI font, with the
 // same manifest as Zerapol.exe (common controls 6, per-monitor density). It paints nothing of
 // its own and answers no message but its closing.
+// Given "--same-windows", it also makes the other windows Form1 is made of, the same plain way:
+// five hidden texts, six texts and five panels that paint their class's background, so that it
+// has as many child windows as Form1.
 // clang-format off
 #include <windows.h> // before every other Windows header, which build on it
 #include <commctrl.h>
 // clang-format on
 
 #include <string>
+#include <string_view>
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZerapolStartupFloor";
+constexpr wchar_t kPanelClassName[] = L"ZerapolStartupFloorPanel";
 constexpr wchar_t kTitle[] = L"Izracunavanje vrednosti otpornika v.1.0 by Vemitrak";
 
 LRESULT CALLBACK floorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,9 +39,27 @@ HWND child(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD s
     return control;
 }
 
+void addFormsOtherWindows(HINSTANCE instance, HWND window) {
+    WNDCLASSEXW panelClass{};
+    panelClass.cbSize = sizeof(panelClass);
+    panelClass.lpfnWndProc = DefWindowProcW;
+    panelClass.hInstance = instance;
+    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panelClass.lpszClassName = kPanelClassName;
+    RegisterClassExW(&panelClass);
+    for (int i = 0; i < 5; ++i) {
+        CreateWindowExW(0, WC_STATICW, L"Boja", WS_CHILD, 0, 0, 0, 0, window, nullptr, nullptr,
+                        nullptr);
+        child(window, kPanelClassName, L"", 0, 112 + 56 * i, 128, 33, 97);
+    }
+    for (int i = 0; i < 6; ++i) {
+        child(window, WC_STATICW, L"5", SS_CENTER, 16 + 72 * i, 280, 64, 25);
+    }
+}
+
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     WNDCLASSEXW windowClass{};
@@ -63,6 +86,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
     }
     child(window, WC_BUTTONW, L"U redu", WS_TABSTOP | BS_PUSHBUTTON, 208, 80, 97, 33);
+    if (std::wstring_view(commandLine) == L"--same-windows") {
+        addFormsOtherWindows(instance, window);
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 
