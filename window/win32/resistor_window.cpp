@@ -170,13 +170,31 @@ int centreFieldText(HWND selector, std::wstring_view sample, int lineTop) {
     return lineTop;
 }
 
-// A text that an outline or line lies on: the form draws the shapes over it whenever it has
-// painted. In WM_PAINT it paints to the DC it is given, so the shapes reach the screen with the
-// text; a new text it paints at once, outside WM_PAINT, and the shapes follow straight away.
-LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR subclass, DWORD_PTR) {
+bool hasNoFrame(HWND window) {
+    RECT outer;
+    RECT inner;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    return outer.right - outer.left == inner.right && outer.bottom - outer.top == inner.bottom;
+}
+
+// A text of the form. Without a frame it has nothing to paint outside its client area, and is
+// spared the default painting of it, a round trip to the window server under Wine. Overlaid (an
+// outline or line lies on it), it has the form draw those shapes over it whenever it has painted:
+// in WM_PAINT it paints to the DC it is given, so the shapes reach the screen with the text; a new
+// text it paints at once, outside WM_PAINT, and the shapes follow straight away.
+LRESULT CALLBACK formTextProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR subclass, DWORD_PTR overlaid) {
     switch (message) {
+    case WM_NCPAINT:
+        if (hasNoFrame(control)) {
+            return 0;
+        }
+        break;
     case WM_PAINT: {
+        if (overlaid == 0) {
+            break;
+        }
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(control, &paint);
         DefSubclassProc(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
@@ -185,6 +203,9 @@ LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam
         return 0;
     }
     case WM_SETTEXT: {
+        if (overlaid == 0) {
+            break;
+        }
         const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
         if (IsWindowVisible(control)) {
             HDC dc = GetDC(control);
@@ -194,7 +215,7 @@ LRESULT CALLBACK overlaidTextProcedure(HWND control, UINT message, WPARAM wParam
         return result;
     }
     case WM_NCDESTROY:
-        RemoveWindowSubclass(control, overlaidTextProcedure, subclass);
+        RemoveWindowSubclass(control, formTextProcedure, subclass);
         break;
     default:
         break;
@@ -285,9 +306,9 @@ void ResistorWindow::createControls(int dpi) {
             describeForScreenReaders(created, toWide(band->role));
         }
         // A swatch asks for the shapes over it itself; no selector or button lies under one.
-        if ((design.kind == ControlKind::ReadoutText || design.kind == ControlKind::CaptionText) &&
-            !shapesAbove(design, dpi).empty()) {
-            SetWindowSubclass(created, overlaidTextProcedure, 0, 0);
+        if (design.kind == ControlKind::ReadoutText || design.kind == ControlKind::CaptionText) {
+            const bool overlaid = !shapesAbove(design, dpi).empty();
+            SetWindowSubclass(created, formTextProcedure, 0, overlaid ? 1 : 0);
         }
         dress(created, design, dpi);
     }
