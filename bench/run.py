@@ -45,6 +45,8 @@ CORNER = (520, 340)  # the background, clear of every control of each window
 LAST_FIELD = (470, 43)
 WHITE = 0xFFFFFF
 KINDS = ("form", "empty", "label", "floor")
+# Zerapol.exe, its floor, and its floor with as many windows as Form1, in the tables' order.
+WINDOWS_KINDS = ("exe", "exe-floor", "exe-floor-windows")
 
 
 def spawn(args, env):
@@ -129,9 +131,8 @@ def summary(values):
 
 def startup(bench, binary, runs, wine_run, exe, floor_exe):
     probe = os.path.join(bench, "bench", "startup_probe")
-    windows_kinds = ("exe", "exe-floor", "exe-floor-windows")
-    result = {"instructions": {}, "memory": {k: [] for k in windows_kinds},
-              "wall": {k: [] for k in ("form", "empty", "floor") + windows_kinds}}
+    result = {"instructions": {}, "memory": {k: [] for k in WINDOWS_KINDS},
+              "wall": {k: [] for k in ("form", "empty", "floor") + WINDOWS_KINDS}}
     with DesktopSession(WINE_SCREEN) as session:
         env = session.environment()
         for kind in KINDS:
@@ -188,16 +189,16 @@ def startup_table(result, runs):
 
 def windows_table(result, runs):
     wall, mem = result["wall"], result["memory"]
-    kinds = ("exe", "exe-floor", "exe-floor-windows")
-    times = {k: summary([t * 1000 for t in wall[k]]) for k in kinds}
-    memory = {k: summary(mem[k]) for k in kinds}
+    times = {k: summary([t * 1000 for t in wall[k]]) for k in WINDOWS_KINDS}
+    memory = {k: summary(mem[k]) for k in WINDOWS_KINDS}
 
     def cells(figures):
         return " | ".join(f"{figures[k][0]:.1f} ({figures[k][1]:.1f}-{figures[k][2]:.1f})"
-                          for k in kinds)
+                          for k in WINDOWS_KINDS)
 
     def ratios(figures, digits):
-        return " | ".join(f"{figures['exe'][0] / figures[k][0]:.{digits}f}" for k in kinds[1:])
+        return " | ".join(f"{figures['exe'][0] / figures[k][0]:.{digits}f}"
+                          for k in WINDOWS_KINDS[1:])
 
     return ["| start-up under Wine, Xvfb | Zerapol.exe | floor: Win32 window, 5 editable "
             "drop-downs, button, text | floor with as many windows as Form1 | to floor | "
