@@ -30,6 +30,18 @@ LRESULT CALLBACK floorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// A class of windows with the arrow cursor that Windows fills with the dialog colour.
+void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
 HWND child(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int left,
            int top, int width, int height) {
     HWND control = CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, left, top,
@@ -40,13 +52,7 @@ HWND child(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD s
 }
 
 void addFormsOtherWindows(HINSTANCE instance, HWND window) {
-    WNDCLASSEXW panelClass{};
-    panelClass.cbSize = sizeof(panelClass);
-    panelClass.lpfnWndProc = DefWindowProcW;
-    panelClass.hInstance = instance;
-    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    panelClass.lpszClassName = kPanelClassName;
-    RegisterClassExW(&panelClass);
+    registerClass(instance, kPanelClassName, DefWindowProcW);
     for (int i = 0; i < 5; ++i) {
         CreateWindowExW(0, WC_STATICW, L"Boja", WS_CHILD, 0, 0, 0, 0, window, nullptr, nullptr,
                         nullptr);
@@ -62,14 +68,7 @@ void addFormsOtherWindows(HINSTANCE instance, HWND window) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = floorProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    registerClass(instance, kClassName, floorProcedure);
 
     RECT frame{0, 0, 533, 349};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
