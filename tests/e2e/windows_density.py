@@ -47,7 +47,7 @@ OUTLINES = {
 }
 # The leads run along y = 2880 between these x, 4 pixels wide at 96 dpi.
 LEADS = {"Line1": (1080, 1680), "Line8": (6000, 6480)}
-BLACK = (0, 0, 0)
+BLACK = 0x000000
 
 
 # The selectors whose field shows "Izaberite boju" unchosen: the first has the focus, and its
@@ -77,11 +77,8 @@ def ink_margins(session, reading, name, dpi):
 
 
 def colour_at(session, reading, x, y):
-    """The colour on the screen at a point of the client area, as (red, green, blue)."""
-    root = session.x.screen().root
-    pixel = root.get_image(reading.origin[0] + x, reading.origin[1] + y, 1, 1, X.ZPixmap,
-                           0xFFFFFFFF).data
-    return pixel[2], pixel[1], pixel[0]
+    """The colour on the screen at a point of the client area, as 0xRRGGBB."""
+    return session.pixel(session.x.screen().root.id, reading.origin[0] + x, reading.origin[1] + y)
 
 
 def drawn_shape_failures(session, reading, dpi):
