@@ -55,6 +55,8 @@ constexpr std::array<Twips, 3> kFrames{{
     {"Shape4", 5040, 4200, 975, 375},
 }};
 constexpr Twips kBody{"Shape1", 1680, 2280, 4335, 1215};
+// From the body's left, halfway between the first two bands, where nothing covers its edges.
+constexpr int kBetweenFirstBands = (1920 + 495 + 2760) / 2 - 1680;
 constexpr std::array<Twips, 2> kLeads{{
     {"Line1", 1080, 2880, 600, 0},
     {"Line8", 6000, 2880, 480, 0},
@@ -97,6 +99,17 @@ std::wstring textOf(HWND control) {
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+/// The colour on the screen at a point of a rectangle on it: dx and dy count from its left and
+/// top edges, or from its right and bottom ones when negative (-1 is the last column or row).
+COLORREF pixelOf(const RECT& place, int dx, int dy) {
+    const int x = dx >= 0 ? place.left + dx : place.right + dx;
+    const int y = dy >= 0 ? place.top + dy : place.bottom + dy;
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
 
 class ResistorWindowTest : public ::testing::Test {
@@ -221,17 +234,13 @@ TEST_F(ResistorWindowTest, MovedToADenserMonitorItLaysEveryControlOutAgain) {
     UpdateWindow(form());
     pumpMessages();
     const RECT body = onScreen(kBody, denser);
-    const int betweenBands = MulDiv((1920 + 495 + 2760) / 2 - 1680, denser, 1440);
-    screen = GetDC(nullptr);
-    EXPECT_EQ(GetPixel(screen, body.left + betweenBands, body.top), RGB(0, 0, 0)) << "body, top";
-    EXPECT_EQ(GetPixel(screen, body.left + betweenBands, body.bottom - 1), RGB(0, 0, 0))
-        << "body, bottom";
+    const int betweenBands = MulDiv(kBetweenFirstBands, denser, 1440);
+    EXPECT_EQ(pixelOf(body, betweenBands, 0), RGB(0, 0, 0)) << "body, top";
+    EXPECT_EQ(pixelOf(body, betweenBands, -1), RGB(0, 0, 0)) << "body, bottom";
     for (const Twips& frame : kFrames) {
         const RECT place = onScreen(frame, denser);
-        EXPECT_EQ(GetPixel(screen, place.left, (place.top + place.bottom) / 2), RGB(0, 0, 0))
-            << frame.name;
+        EXPECT_EQ(pixelOf(place, 0, (place.bottom - place.top) / 2), RGB(0, 0, 0)) << frame.name;
     }
-    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(ResistorWindowTest, ResizingOrMaximisingMovesNothing) {
@@ -420,17 +429,6 @@ TEST_F(ResistorWindowTest, APaintedBandKeepsADarkEdge) {
     ReleaseDC(nullptr, screen);
 }
 
-/// The colour on the screen at a point of a rectangle on it: dx and dy count from its left and
-/// top edges, or from its right and bottom ones when negative (-1 is the last column or row).
-COLORREF pixelOf(const RECT& place, int dx, int dy) {
-    const int x = dx >= 0 ? place.left + dx : place.right + dx;
-    const int y = dy >= 0 ? place.top + dy : place.bottom + dy;
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST_F(ResistorWindowTest, ReadoutFramesStayOnTopOfTheReadoutsAfterAPress) {
     // Every readout gets a text, so every one of them is painted again.
     const std::array<const wchar_t*, 5> names{L"Crvena", L"Ljubicasta", L"Crna", L"Zuta",
@@ -467,7 +465,7 @@ TEST_F(ResistorWindowTest, TheBodyHasRoundedCornersAndPassesOverTheBands) {
         EXPECT_EQ(pixelOf(body, dx, dy), kBackground);
     }
     // Its edges are there, between the first two bands where nothing covers them...
-    const int betweenBands = MulDiv((1920 + 495 + 2760) / 2 - 1680, dpi(), 1440);
+    const int betweenBands = MulDiv(kBetweenFirstBands, dpi(), 1440);
     EXPECT_EQ(pixelOf(body, betweenBands, 0), RGB(0, 0, 0)) << "top edge";
     EXPECT_EQ(pixelOf(body, betweenBands, -1), RGB(0, 0, 0)) << "bottom edge";
     // ...and across the first band, white, whose swatch lies under them.
